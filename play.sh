@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Sets up and builds Orvetta if needed, then starts the game.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup
+exec build/src/orvetta

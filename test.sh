@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets up and builds Orvetta if needed, then runs every test without a display.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure
