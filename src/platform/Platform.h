@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QObject;
+class QWidget;
+
+namespace orvetta {
+
+// Message box styles and answers, numbered as the game's texts number them.
+namespace MsgStyle {
+constexpr int OkOnly = 0;
+constexpr int YesNoQuestionDefaultNo = 292; // Yes/No (4) + question icon (32) + No default (256)
+}
+namespace MsgAnswer {
+constexpr int Ok = 1;
+constexpr int Yes = 6;
+constexpr int No = 7;
+}
+
+inline const QString applicationTitle = QStringLiteral("Orvetta");
+
+// A repeating timer owned by a window; it fires onTick each interval while enabled.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void setInterval(int milliseconds) = 0;
+    virtual int interval() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool isEnabled() const = 0;
+};
+
+struct FileProblem {
+    QString path;
+    QString reason;
+};
+
+// Either a value or the file problem that prevented it.
+template <typename T>
+struct FileResult {
+    std::optional<T> value;
+    FileProblem problem;
+    explicit operator bool() const { return value.has_value(); }
+};
+
+struct FileOutcome {
+    bool ok = true;
+    FileProblem problem;
+    explicit operator bool() const { return ok; }
+};
+
+struct FileContent {
+    QString path;
+    QByteArray bytes;
+};
+
+// The game's one seam to the outside world. The desktop implementation talks
+// to Qt and the file system; tests script the boxes and use a temporary
+// record directory.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal boxes; timers go on firing while they are open.
+    virtual int messageBox(QWidget* owner, const QString& text, int style, const QString& title) = 0;
+    // Returns the typed text exactly; Cancel or closing the box gives "".
+    virtual QString inputBox(const QString& prompt, const QString& title) = 0;
+
+    // The timer is a child of owner and dies with it.
+    virtual Timer* createTimer(QObject* owner, std::function<void()> onTick) = 0;
+
+    // Uniform in [0, 1).
+    virtual float rnd() = 0;
+    // Reseeds from the system clock without ever repeating an earlier sequence.
+    virtual void randomize() = 0;
+
+    // The directory shared by every player of the machine, without a trailing separator.
+    virtual FileResult<QString> recordDirectory() = 0;
+    virtual QChar directorySeparator() const = 0;
+    // Creates an empty regular file when none exists; never changes an existing one.
+    virtual FileOutcome createIfMissing(const QString& path) = 0;
+    virtual FileResult<QByteArray> readWhole(const QString& path) = 0;
+    // Replaces each file whole and atomically, in the given order, under a
+    // lock shared by every game that saves into the same directory.
+    virtual FileOutcome replaceFiles(const std::vector<FileContent>& files) = 0;
+
+    virtual void beep() = 0;
+    // Shows the report of a failure the game cannot go on from.
+    virtual void reportRuntimeError(int number, const QString& description) = 0;
+    // Ends the program at once: no handler, tick or box runs afterwards.
+    virtual void endProgram() = 0;
+};
+
+} // namespace orvetta

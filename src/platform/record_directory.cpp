@@ -1,0 +1,51 @@
+#include "platform/record_directory.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvetta {
+
+RecordDirectoryChoice chooseRecordDirectory(const DirectoryProbe& machineWide,
+                                            const std::function<DirectoryProbe()>& probeFallback)
+{
+    if (machineWide.usable)
+        return {machineWide.path, {}, {}};
+    const DirectoryProbe fallback = probeFallback();
+    if (fallback.usable) {
+        return {fallback.path,
+                QStringLiteral("orvetta: record in %1, perché %2 non si può usare (%3)")
+                    .arg(fallback.path, machineWide.path, machineWide.reason),
+                {}};
+    }
+    return {std::nullopt, {},
+            QStringLiteral("%1: %2; %3: %4")
+                .arg(machineWide.path, machineWide.reason, fallback.path, fallback.reason)};
+}
+
+DirectoryProbe probeDirectory(const QString& path, bool sharedByEveryPlayer)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0) {
+        if (errno != ENOENT)
+            return {path, false, QString::fromLocal8Bit(std::strerror(errno))};
+        if (!QDir().mkpath(path))
+            return {path, false, QStringLiteral("la cartella non esiste e non si può creare")};
+        if (sharedByEveryPlayer)
+            ::chmod(native.constData(), 0777); // every player replaces the record files
+        if (::stat(native.constData(), &info) != 0)
+            return {path, false, QString::fromLocal8Bit(std::strerror(errno))};
+    }
+    if (!S_ISDIR(info.st_mode))
+        return {path, false, QStringLiteral("non è una cartella")};
+    if (::access(native.constData(), R_OK | W_OK | X_OK) != 0)
+        return {path, false, QString::fromLocal8Bit(std::strerror(errno))};
+    return {path, true, {}};
+}
+
+} // namespace orvetta

@@ -1,0 +1,187 @@
+#include "platform/safe_files.h"
+
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvetta::safe_files {
+namespace {
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+FileProblem problemAt(const QString& path, int error)
+{
+    if (error == ELOOP)
+        return {path, QStringLiteral("è un collegamento simbolico, non un file")};
+    return {path, systemReason(error)};
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() { if (fd_ >= 0) ::close(fd_); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+private:
+    int fd_;
+};
+
+// Opens an existing path for reading without following a link and without
+// blocking on a FIFO, and checks that it is a regular file.
+FileResult<int> openRegularForReading(const QString& path, struct stat& info)
+{
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return {std::nullopt, problemAt(path, errno)};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return {std::nullopt, problemAt(path, error)};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return {std::nullopt, {path, QStringLiteral("non è un file regolare")}};
+    }
+    return {fd, {}};
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+struct PreparedFile {
+    QString target;
+    QByteArray tempName;
+};
+
+void discard(const std::vector<PreparedFile>& prepared, size_t from)
+{
+    for (size_t i = from; i < prepared.size(); ++i)
+        ::unlink(prepared[i].tempName.constData());
+}
+
+// A new file beside the target, never through a link: mkstemp creates it exclusively.
+FileResult<PreparedFile> prepare(const FileContent& file)
+{
+    const QFileInfo target(file.path);
+    QByteArray name = QFile::encodeName(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                                        + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0)
+        return {std::nullopt, problemAt(file.path, errno)};
+    Descriptor temp(fd);
+    const bool written = writeAll(fd, file.bytes) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    const int error = errno;
+    if (!written) {
+        ::unlink(name.constData());
+        return {std::nullopt, problemAt(file.path, error)};
+    }
+    return {PreparedFile{file.path, name}, {}};
+}
+
+void syncDirectory(const QString& directory)
+{
+    Descriptor dir(::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid())
+        ::fsync(dir.get());
+}
+
+} // namespace
+
+FileOutcome createIfMissing(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        ::close(fd);
+        return {};
+    }
+    if (errno != EEXIST)
+        return {false, problemAt(path, errno)};
+    struct stat info {};
+    const auto existing = openRegularForReading(path, info);
+    if (!existing)
+        return {false, existing.problem};
+    ::close(*existing.value);
+    return {};
+}
+
+FileResult<QByteArray> readWhole(const QString& path)
+{
+    struct stat info {};
+    const auto opened = openRegularForReading(path, info);
+    if (!opened)
+        return {std::nullopt, opened.problem};
+    Descriptor fd(*opened.value);
+    if (info.st_size > maxReadableBytes)
+        return {std::nullopt, {path, QStringLiteral("è troppo grande per essere un file del record")}};
+
+    QByteArray content;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return {std::nullopt, problemAt(path, errno)};
+        if (n == 0)
+            break;
+        content.append(buffer, n);
+        if (content.size() > maxReadableBytes)
+            return {std::nullopt, {path, QStringLiteral("è troppo grande per essere un file del record")}};
+    }
+    return {content, {}};
+}
+
+FileOutcome replaceFiles(const std::vector<FileContent>& files, const QString& lockPath)
+{
+    QLockFile lock(lockPath);
+    lock.setStaleLockTime(5000);
+    if (!lock.tryLock(10000)) {
+        const QString reason = lock.error() == QLockFile::LockFailedError
+                                   ? QStringLiteral("un'altra partita sta salvando il record")
+                                   : QStringLiteral("il file di blocco non si può creare");
+        return {false, {lockPath, reason}};
+    }
+
+    std::vector<PreparedFile> prepared;
+    for (const FileContent& file : files) {
+        auto ready = prepare(file);
+        if (!ready) {
+            discard(prepared, 0);
+            return {false, ready.problem};
+        }
+        prepared.push_back(*ready.value);
+    }
+    for (size_t i = 0; i < prepared.size(); ++i) {
+        const QByteArray target = QFile::encodeName(prepared[i].target);
+        if (::rename(prepared[i].tempName.constData(), target.constData()) != 0) {
+            const int error = errno;
+            discard(prepared, i);
+            return {false, problemAt(prepared[i].target, error)};
+        }
+    }
+    if (!prepared.empty())
+        syncDirectory(QFileInfo(prepared.front().target).absolutePath());
+    return {};
+}
+
+} // namespace orvetta::safe_files
