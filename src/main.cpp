@@ -1,0 +1,19 @@
+#include "platform/DesktopPlatform.h"
+#include "platform/desktop_setup.h"
+#include "window/Tavola.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvetta"));
+    // The game ends itself: by its exit button, or when its window is closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    orvetta::prepareDesktop(app);
+
+    orvetta::DesktopPlatform platform;
+    orvetta::Tavola tavola(platform);
+    tavola.Show();
+    return QApplication::exec();
+}

@@ -1,0 +1,41 @@
+#include "quiz/number_text.h"
+#include "records/record_format.h"
+#include "window/Tavola.h"
+#include "window/TavolaWindow.h"
+
+namespace orvetta {
+
+void Tavola::cmdExit_Click()
+{
+    if (box(QStringLiteral("Vuoi veramente lasciarmi  ?"), MsgStyle::YesNoQuestionDefaultNo,
+            QStringLiteral("Uscire dal programma"))
+        != MsgAnswer::Yes)
+        return;
+    // From here on the game is over: no tick may run behind the last box.
+    form_->Timer1->setEnabled(false);
+
+    const double record = lenientValue(form_->lblpunti->caption());
+    const std::optional<double> score = strictValue(form_->lblScore->caption());
+    if (!score) {
+        fail(13, QStringLiteral("Tipo non corrispondente"));
+        return;
+    }
+    if (record >= *score) {
+        endProgram();
+        return;
+    }
+
+    std::vector<FileContent> files;
+    gs_.testoRecord = form_->lblScore->caption();
+    files.push_back({recordFilePath(QStringLiteral("fraprod.txt")), recordLine(gs_.testoRecord)});
+    gs_.testoRecord = form_->lblnome1->caption();
+    files.push_back({recordFilePath(QStringLiteral("fraprod1.txt")), recordLine(gs_.testoRecord)});
+    if (const FileOutcome saved = platform_.replaceFiles(files); !saved) {
+        failOnFile(saved.problem);
+        return;
+    }
+    box(QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\""), MsgStyle::OkOnly);
+    endProgram();
+}
+
+} // namespace orvetta

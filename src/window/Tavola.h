@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "window/GameState.h"
+
+#include <QObject>
+
+namespace orvetta {
+
+class TavolaWindow;
+enum class Verdict;
+
+// The game's one window object. It exists once for the whole run and owns the
+// game state; the visible window and its controls are built for each load
+// and destroyed on unload. Handlers are defined beside the rules they use:
+// window/ start-up, menu and resize; quiz/ questions and answers; clock/ the
+// countdown; records/ the record files and quitting.
+class Tavola : public QObject {
+    Q_OBJECT
+public:
+    explicit Tavola(Platform& platform);
+    ~Tavola() override;
+
+    // Loads the window (its Load handler runs while it is hidden), shows it
+    // maximised and activates it.
+    void Show();
+    // Destroys the visible window and its controls; the state stays.
+    void Unload();
+
+    TavolaWindow* window() const { return form_; }
+    GameState& state() { return gs_; }
+    bool hasEnded() const { return ended_; }
+
+    // window/
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void TempoInTitolo();
+    void HELP_Click();
+    void Next_Click();
+    void Command1_Click();
+
+    // quiz/
+    void cmdNext_Click();
+    void Option1_MouseUp();
+    void Option2_MouseUp();
+    void Option3_MouseUp();
+
+    // clock/
+    void AvviaCronometro();
+    void Timer1_Timer();
+
+    // records/
+    QString GetSystemDir();
+    QString Leggifiletxt(const QString& nomefile);
+    void cmdExit_Click();
+
+private:
+    int box(const QString& text, int style, const QString& title = applicationTitle);
+    void showVerdict(Verdict verdict, const QString& rightText);
+    QString recordFilePath(const QString& name) const;
+    // Reports a failure the game cannot go on from and ends the program;
+    // callers return at once.
+    void fail(int number, const QString& description);
+    void failOnFile(const FileProblem& problem);
+    void endProgram();
+    void connectHandlers();
+
+    Platform& platform_;
+    GameState gs_;
+    TavolaWindow* form_ = nullptr;
+    bool tickRunning_ = false;
+    bool ended_ = false;
+};
+
+} // namespace orvetta

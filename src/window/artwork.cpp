@@ -1,0 +1,78 @@
+#include "window/artwork.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
+
+// The artwork is compiled into a static library: its resources must be
+// registered explicitly.
+static void registerArtwork()
+{
+    Q_INIT_RESOURCE(artwork);
+}
+
+namespace orvetta::artwork {
+namespace {
+
+QString resourcePath(const QString& file)
+{
+    static const bool registered = (registerArtwork(), true);
+    Q_UNUSED(registered);
+    return QStringLiteral(":/assets/") + file;
+}
+
+QPixmap renderSvg(const QString& resource, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+QPixmap icon32(const char* name)
+{
+    return renderSvg(resourcePath(QLatin1String(name) + QStringLiteral(".svg")), QSize(32, 32));
+}
+
+} // namespace
+
+QPixmap picture(Picture which)
+{
+    switch (which) {
+    case Picture::MonsterFace: return icon32("p1_monster");
+    case Picture::Creature: return icon32("p2_creature");
+    case Picture::SunFigure: return icon32("p3_sun_figure");
+    case Picture::SmilingFace: return icon32("p4_smile");
+    case Picture::StraightFace: return icon32("p4_straight");
+    case Picture::LaughingFace: return icon32("p4_laugh");
+    case Picture::StopDisc: return icon32("p5_stop");
+    case Picture::SmallFigure: return icon32("p6_figure");
+    case Picture::Star: {
+        // The image controls show the animation as a still: its first frame, the star face on.
+        QImageReader reader(resourcePath(QStringLiteral("p7_star.gif")));
+        return QPixmap::fromImage(reader.read());
+    }
+    }
+    return {};
+}
+
+QCursor pointer(Pointer which)
+{
+    switch (which) {
+    case Pointer::GreenArrow: return QCursor(icon32("c1_arrow"), 1, 1);
+    case Pointer::WavingHand: return QCursor(icon32("c2_wave"), 3, 3);
+    case Pointer::Bolt: return QCursor(icon32("c3_bolt"), 0, 0);
+    case Pointer::IconPointer: return QCursor(icon32("icon_pointer"), 16, 16);
+    }
+    return {};
+}
+
+QIcon windowIcon()
+{
+    return QIcon(icon32("window_icon"));
+}
+
+} // namespace orvetta::artwork

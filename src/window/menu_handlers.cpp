@@ -1,0 +1,43 @@
+#include "clock/countdown.h"
+#include "window/Tavola.h"
+#include "window/TavolaWindow.h"
+
+namespace orvetta {
+
+void Tavola::HELP_Click()
+{
+    box(form_->lblnome1->caption()
+            + QStringLiteral(" devi solo ripassare le caratteristiche dei vari tipi di frazioni e cliccare sul "
+                             "pulsante corrispondente.  ")
+            + QStringLiteral("Ciao"),
+        MsgStyle::OkOnly);
+}
+
+void Tavola::Next_Click()
+{
+    if (box(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), MsgStyle::YesNoQuestionDefaultNo,
+            QStringLiteral("INIZIARE NUOVA GARA"))
+        != MsgAnswer::Yes)
+        return;
+    gs_.nErrate = 0;
+    gs_.nEsatte = 0;
+    Unload();
+    Show();
+}
+
+void Tavola::Form_Resize()
+{
+    if (form_->windowState() & Qt::WindowMinimized)
+        TempoInTitolo();
+    else
+        form_->setWindowTitle(QStringLiteral("Tessaloro"));
+}
+
+void Tavola::TempoInTitolo()
+{
+    form_->setWindowTitle(remainingTimeText(gs_.secondiRestanti));
+}
+
+void Tavola::Command1_Click() {}
+
+} // namespace orvetta

@@ -1,0 +1,45 @@
+#include "clock/countdown.h"
+#include "window/Tavola.h"
+#include "window/TavolaWindow.h"
+
+namespace orvetta {
+
+void Tavola::Form_Load()
+{
+    form_->Timer1->setEnabled(false);
+    const QString name = platform_.inputBox(QStringLiteral("Come ti chiami?"), applicationTitle);
+    box(QStringLiteral(" ") + name + QStringLiteral(" vediamo se sei un vero campione  "), MsgStyle::OkOnly);
+    form_->lblnome1->setCaption(name);
+    AvviaCronometro();
+
+    gs_.cartellaWin = GetSystemDir();
+    if (ended_)
+        return;
+    for (const QString& file : {recordFilePath(QStringLiteral("fraprod.txt")),
+                                recordFilePath(QStringLiteral("fraprod1.txt"))}) {
+        if (const FileOutcome created = platform_.createIfMissing(file); !created) {
+            failOnFile(created.problem);
+            return;
+        }
+    }
+    const QString recordScore = Leggifiletxt(recordFilePath(QStringLiteral("fraprod.txt")));
+    if (ended_)
+        return;
+    form_->lblpunti->setCaption(recordScore);
+    const QString recordHolder = Leggifiletxt(recordFilePath(QStringLiteral("fraprod1.txt")));
+    if (ended_)
+        return;
+    form_->lblnome->setCaption(recordHolder);
+
+    gs_.secondiRestanti = roundToInt16(gs_.secondi + 900.0f);
+    form_->lblconto->setCaption(clockText(gs_.ore, gs_.minuti, gs_.secondi));
+    cmdNext_Click();
+}
+
+void Tavola::Form_Activate()
+{
+    form_->Option2->setFocus();
+    cmdNext_Click();
+}
+
+} // namespace orvetta
