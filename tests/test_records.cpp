@@ -1,0 +1,309 @@
+// The record files on disk: start-up, quitting with a record, and files that
+// are broken, planted or busy.
+#include "game_fixture.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSysInfo>
+#include <QLockFile>
+
+#include <sys/stat.h>
+#include <thread>
+
+using namespace orvetta;
+using namespace orvetta::testing;
+
+namespace {
+
+const QString scoreFile = QStringLiteral("fraprod.txt");
+const QString nameFile = QStringLiteral("fraprod1.txt");
+const QString congratulation = QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\"");
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// A game whose record files hold the given bytes before it starts.
+struct GameWithRecord : Game {
+    GameWithRecord(const QByteArray& score, const QByteArray& holder, const QString& name = QStringLiteral("Anna"))
+        : Game(name, false)
+    {
+        writeBytes(platform.recordFile(scoreFile), score);
+        writeBytes(platform.recordFile(nameFile), holder);
+        tavola->Show();
+    }
+
+    // Plays the given score, then quits with Yes.
+    void quitWithScore(int score)
+    {
+        state().nEsatte = static_cast<std::int16_t>(score);
+        tavola->cmdNext_Click();
+        platform.answerNext(MsgAnswer::Yes);
+        click(w().cmdExit);
+    }
+
+    QByteArray file(const QString& name) const { return bytesOf(platform.recordFile(name)); }
+    bool congratulated() const
+    {
+        return std::any_of(platform.boxes().begin(), platform.boxes().end(),
+                           [](const ShownBox& b) { return b.text == congratulation; });
+    }
+};
+
+} // namespace
+
+class RecordsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRunCreatesBothFilesEmpty()
+    {
+        Game game;
+        QCOMPARE(bytesOf(game.platform.recordFile(scoreFile)), QByteArray());
+        QCOMPARE(bytesOf(game.platform.recordFile(nameFile)), QByteArray());
+        QCOMPARE(game.w().lblpunti->caption(), QString());
+        QCOMPARE(game.w().lblnome->caption(), QString());
+        QCOMPARE(game.state().cartellaWin, game.platform.directory() + QStringLiteral("/"));
+    }
+
+    void startupShowsAndKeepsTheStoredRecord()
+    {
+        GameWithRecord game("12\r\n", "Anna Maria\r\n");
+        QCOMPARE(game.w().lblpunti->caption(), QStringLiteral("12\r\n"));
+        QCOMPARE(game.w().lblnome->caption(), QStringLiteral("Anna Maria\r\n"));
+        QCOMPARE(game.file(scoreFile), QByteArray("12\r\n"));
+        QCOMPARE(game.file(nameFile), QByteArray("Anna Maria\r\n"));
+    }
+
+    void quitting_data()
+    {
+        QTest::addColumn<QByteArray>("storedScore");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QByteArray>("nameBytes");
+        QTest::newRow("13 beats 12") << QByteArray("12\r\n") << 13 << "Leo" << true << QByteArray("Leo\r\n");
+        QTest::newRow("equal keeps the record") << QByteArray("12\r\n") << 12 << "Leo" << false << QByteArray();
+        QTest::newRow("lower keeps the record") << QByteArray("12\r\n") << 3 << "Leo" << false << QByteArray();
+        QTest::newRow("first run, 0 saves nothing") << QByteArray() << 0 << "Leo" << false << QByteArray();
+        QTest::newRow("first run, 1 is a record") << QByteArray() << 1 << "Leo" << true << QByteArray("Leo\r\n");
+        QTest::newRow("empty name") << QByteArray("2\r\n") << 5 << "" << true << QByteArray("\r\n");
+        QTest::newRow("blanks kept") << QByteArray("2\r\n") << 5 << " Leo  " << true << QByteArray(" Leo  \r\n");
+        QTest::newRow("accented name") << QByteArray("2\r\n") << 5 << QString::fromUtf8("Niccolò")
+                                       << true << QString::fromUtf8("Niccolò\r\n").toLocal8Bit();
+        QTest::newRow("pasted line break") << QByteArray("2\r\n") << 5 << "Leo\nMaria" << true
+                                           << QByteArray("Leo Maria\r\n");
+        QTest::newRow("name plays no part") << QByteArray("40\r\n") << 39 << "Zed" << false << QByteArray();
+    }
+    void quitting()
+    {
+        QFETCH(QByteArray, storedScore);
+        QFETCH(int, score);
+        QFETCH(QString, name);
+        QFETCH(bool, saved);
+        QFETCH(QByteArray, nameBytes);
+        GameWithRecord game(storedScore, "Old\r\n", name);
+        game.quitWithScore(score);
+
+        const ShownBox& question = game.platform.boxes()[2];
+        QCOMPARE(question.text, QStringLiteral("Vuoi veramente lasciarmi  ?"));
+        QCOMPARE(question.title, QStringLiteral("Uscire dal programma"));
+        QCOMPARE(question.style, MsgStyle::YesNoQuestionDefaultNo);
+        QVERIFY(game.platform.ended());
+        QVERIFY(game.eventsAfterEnd().isEmpty());
+        if (saved) {
+            QCOMPARE(game.file(scoreFile), QByteArray::number(score) + "\r\n");
+            QCOMPARE(game.file(nameFile), nameBytes);
+            QCOMPARE(game.platform.log().last(2),
+                     (QStringList{QStringLiteral("box: ") + congratulation, QStringLiteral("end")}));
+            QCOMPARE(congratulation.size(), 48);
+        } else {
+            QCOMPARE(game.file(scoreFile), storedScore);
+            QCOMPARE(game.file(nameFile), QByteArray("Old\r\n"));
+            QCOMPARE(game.platform.boxes().size(), size_t(3));
+        }
+    }
+
+    void answeringNoChangesNothing()
+    {
+        GameWithRecord game("12\r\n", "Old\r\n");
+        game.state().nEsatte = 20;
+        game.tavola->cmdNext_Click();
+        const QString question = game.w().txtAnswer->text() + QLatin1Char('/') + game.w().Text3->text();
+        game.platform.answerNext(MsgAnswer::No);
+        game.click(game.w().cmdExit);
+        QVERIFY(!game.platform.ended());
+        QVERIFY(game.timerEnabled());
+        QCOMPARE(game.w().txtAnswer->text() + QLatin1Char('/') + game.w().Text3->text(), question);
+        QCOMPARE(game.w().lblScore->caption(), QStringLiteral("20"));
+        QCOMPARE(game.w().lblpunti->caption(), QStringLiteral("12\r\n"));
+        QCOMPARE(game.file(scoreFile), QByteArray("12\r\n"));
+    }
+
+    void afterYesNothingRuns()
+    {
+        GameWithRecord game("1\r\n", "Old\r\n");
+        game.quitWithScore(4);
+        QVERIFY(!game.timerEnabled());
+        game.tick();
+        QVERIFY(game.eventsAfterEnd().isEmpty());
+        QCOMPARE(game.platform.log().last(), QStringLiteral("end"));
+    }
+
+    void failedSaveLeavesEachFileWhole()
+    {
+        GameWithRecord game("12\r\n", "Old\r\n");
+        // Something the name file cannot be renamed over.
+        const QString planted = game.platform.recordFile(nameFile);
+        QVERIFY(QFile::remove(planted));
+        QVERIFY(QDir().mkpath(planted + QStringLiteral("/inside")));
+        game.quitWithScore(13);
+
+        QVERIFY(game.runtimeError().contains(nameFile));
+        QVERIFY(!game.congratulated());
+        QVERIFY(game.platform.ended());
+        QCOMPARE(game.file(scoreFile), QByteArray("13\r\n"));
+        QVERIFY(QFileInfo(planted).isDir());
+        QCOMPARE(QDir(game.platform.directory()).entryList(QDir::Hidden | QDir::Files).filter(".fraprod"),
+                 QStringList());
+    }
+
+    void linkAtStartupIsNeitherFollowedNorCreatedThrough()
+    {
+        QTemporaryDir elsewhere;
+        const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
+        Game game(QStringLiteral("Anna"), false);
+        QVERIFY(QFile::link(victim, game.platform.recordFile(scoreFile)));
+        game.tavola->Show();
+        QVERIFY(game.platform.ended());
+        QVERIFY(game.runtimeError().contains(scoreFile));
+        QVERIFY(!QFileInfo::exists(victim));
+        QVERIFY(!game.w().isVisible());
+    }
+
+    void linkAtSaveIsReplacedNotWrittenThrough()
+    {
+        QTemporaryDir elsewhere;
+        const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
+        writeBytes(victim, "precious\n");
+        GameWithRecord game("12\r\n", "Old\r\n");
+        const QString record = game.platform.recordFile(scoreFile);
+        QVERIFY(QFile::remove(record));
+        QVERIFY(QFile::link(victim, record));
+        game.quitWithScore(13);
+        QCOMPARE(bytesOf(victim), QByteArray("precious\n"));
+        QVERIFY(!QFileInfo(record).isSymLink());
+        QCOMPARE(game.file(scoreFile), QByteArray("13\r\n"));
+        QVERIFY(game.congratulated());
+    }
+
+    void badRecordFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<bool>("beatenByFive");
+        QTest::newRow("binary bytes") << QByteArray("\x01\xfe\xff\x80", 4) << true << true;
+        QTest::newRow("NUL bytes after a number") << QByteArray("7\0\0\r\n", 5) << true << false;
+        QTest::newRow("very long line") << QByteArray(60000, '4') << true << false;
+        QTest::newRow("sign") << QByteArray("+3\r\n") << true << true;
+        QTest::newRow("negative") << QByteArray("-3\r\n") << true << true;
+        QTest::newRow("decimal point") << QByteArray("4.5\r\n") << true << true;
+        QTest::newRow("decimal point above") << QByteArray("5.5\r\n") << true << false;
+        QTest::newRow("too large to be a record") << QByteArray(1 << 20, '1') << false << false;
+    }
+    void badRecordFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, readable);
+        QFETCH(bool, beatenByFive);
+        GameWithRecord game(content, "Old\r\n");
+        if (!readable) {
+            QVERIFY(game.platform.ended());
+            QVERIFY(game.runtimeError().contains(scoreFile));
+            QCOMPARE(game.file(scoreFile), content);
+            return;
+        }
+        QVERIFY(!game.platform.ended());
+        QCOMPARE(game.w().lblpunti->caption(), QString::fromLocal8Bit(content));
+        game.quitWithScore(5);
+        QCOMPARE(game.congratulated(), beatenByFive);
+        QCOMPARE(game.file(scoreFile), beatenByFive ? QByteArray("5\r\n") : content);
+    }
+
+    void plantedNonFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("directory") << "directory";
+        QTest::newRow("FIFO") << "fifo";
+    }
+    void plantedNonFiles()
+    {
+        QFETCH(QString, kind);
+        Game game(QStringLiteral("Anna"), false);
+        const QString path = game.platform.recordFile(nameFile);
+        if (kind == QStringLiteral("directory"))
+            QVERIFY(QDir().mkdir(path));
+        else
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        QElapsedTimer clock;
+        clock.start();
+        game.tavola->Show();
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(game.platform.ended());
+        QVERIFY(game.runtimeError().contains(nameFile));
+    }
+
+    void unusableRecordDirectoryIsReported()
+    {
+        Game game(QStringLiteral("Anna"), false);
+        game.platform.failRecordDirectory(QStringLiteral("Read-only file system"));
+        game.tavola->Show();
+        QVERIFY(game.platform.ended());
+        QVERIFY(game.runtimeError().contains(QStringLiteral("Read-only file system")));
+        QVERIFY(!game.w().isVisible());
+    }
+
+    void saveWaitsForAnotherGamesLock()
+    {
+        GameWithRecord game("12\r\n", "Old\r\n");
+        const QString lockPath = game.platform.recordFile(QStringLiteral("fraprod.lock"));
+        QLockFile other(lockPath);
+        QVERIFY(other.tryLock());
+        std::thread release([&other] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            other.unlock();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        game.quitWithScore(13);
+        release.join();
+        QVERIFY(clock.elapsed() >= 350);
+        QCOMPARE(game.file(scoreFile), QByteArray("13\r\n"));
+        QCOMPARE(game.file(nameFile), QByteArray("Anna\r\n"));
+        QVERIFY(!QFileInfo::exists(lockPath));
+    }
+
+    void staleLockOfADeadGameIsTakenOver()
+    {
+        GameWithRecord game("12\r\n", "Old\r\n");
+        writeBytes(game.platform.recordFile(QStringLiteral("fraprod.lock")),
+                   "2147483646\norvetta\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        game.quitWithScore(13);
+        QCOMPARE(game.file(scoreFile), QByteArray("13\r\n"));
+        QVERIFY(game.congratulated());
+    }
+};
+
+QTEST_MAIN(RecordsTest)
+#include "test_records.moc"
