@@ -1,7 +1,12 @@
 #include "platform/DesktopPlatform.h"
 
-#include "platform/record_directory.h"
 #include "platform/safe_files.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include "platform/record_directory.h"
+#endif
 
 #include <QApplication>
 #include <QFileInfo>
@@ -38,8 +43,6 @@ public:
 private:
     QTimer* timer_;
 };
-
-const QString machineWideRecordDirectory = QStringLiteral("/var/games/orvetta");
 
 // The lock that serialises saves lives beside the record files.
 QString lockPathFor(const QString& recordFile)
@@ -104,8 +107,26 @@ void DesktopPlatform::randomize()
     engine_.seed(seed);
 }
 
+#ifdef Q_OS_WIN
 FileResult<QString> DesktopPlatform::recordDirectory()
 {
+    char buffer[128];
+    const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
+    if (length == 0 || length >= sizeof buffer)
+        return {std::nullopt, {QStringLiteral("GetWindowsDirectoryA"),
+                               QStringLiteral("la cartella di Windows non si può leggere")}};
+    return {QString::fromLocal8Bit(buffer, static_cast<qsizetype>(length)), {}};
+}
+
+QChar DesktopPlatform::directorySeparator() const
+{
+    return QLatin1Char('\\');
+}
+#else
+FileResult<QString> DesktopPlatform::recordDirectory()
+{
+    // One directory for every player of the machine, as games conventionally share their scores.
+    const QString machineWideRecordDirectory = QStringLiteral("/var/games/orvetta");
     const RecordDirectoryChoice choice = chooseRecordDirectory(
         probeDirectory(machineWideRecordDirectory, true), [] {
             return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), false);
@@ -121,6 +142,7 @@ QChar DesktopPlatform::directorySeparator() const
 {
     return QLatin1Char('/');
 }
+#endif
 
 FileOutcome DesktopPlatform::createIfMissing(const QString& path)
 {
