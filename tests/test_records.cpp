@@ -79,11 +79,12 @@ private slots:
 
     void startupShowsAndKeepsTheStoredRecord()
     {
-        GameWithRecord game("12\r\n", "Anna Maria\r\n");
+        const QByteArray holder = QString::fromUtf8("Niccolò Lucía\r\n").toLocal8Bit();
+        GameWithRecord game("12\r\n", holder);
         QCOMPARE(game.w().lblpunti->caption(), QStringLiteral("12\r\n"));
-        QCOMPARE(game.w().lblnome->caption(), QStringLiteral("Anna Maria\r\n"));
+        QCOMPARE(game.w().lblnome->caption(), QString::fromUtf8("Niccolò Lucía\r\n"));
         QCOMPARE(game.file(scoreFile), QByteArray("12\r\n"));
-        QCOMPARE(game.file(nameFile), QByteArray("Anna Maria\r\n"));
+        QCOMPARE(game.file(nameFile), holder);
     }
 
     void quitting_data()
@@ -104,6 +105,8 @@ private slots:
                                        << true << QString::fromUtf8("Niccolò\r\n").toLocal8Bit();
         QTest::newRow("pasted line break") << QByteArray("2\r\n") << 5 << "Leo\nMaria" << true
                                            << QByteArray("Leo Maria\r\n");
+        QTest::newRow("pasted CR LF and CR") << QByteArray("2\r\n") << 5 << "Leo\r\nMaria\rB" << true
+                                             << QByteArray("Leo Maria B\r\n");
         QTest::newRow("name plays no part") << QByteArray("40\r\n") << 39 << "Zed" << false << QByteArray();
     }
     void quitting()
@@ -179,16 +182,25 @@ private slots:
                  QStringList());
     }
 
+    void linkAtStartupIsNeitherFollowedNorCreatedThrough_data()
+    {
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("dangling link") << false;
+        QTest::newRow("link to a file") << true;
+    }
     void linkAtStartupIsNeitherFollowedNorCreatedThrough()
     {
+        QFETCH(bool, targetExists);
         QTemporaryDir elsewhere;
         const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
+        if (targetExists)
+            writeBytes(victim, "99\r\n");
         Game game(QStringLiteral("Anna"), false);
         QVERIFY(QFile::link(victim, game.platform.recordFile(scoreFile)));
         game.tavola->Show();
         QVERIFY(game.platform.ended());
         QVERIFY(game.runtimeError().contains(scoreFile));
-        QVERIFY(!QFileInfo::exists(victim));
+        QCOMPARE(bytesOf(victim), targetExists ? QByteArray("99\r\n") : QByteArray("<missing>"));
         QVERIFY(!game.w().isVisible());
     }
 
