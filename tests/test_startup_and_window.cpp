@@ -242,6 +242,15 @@ private slots:
         QCOMPARE(game.w().windowTitle(), QStringLiteral("Tessaloro"));
     }
 
+    void accessKeyAsksToQuit()
+    {
+        Game game;
+        QVERIFY(QTest::qWaitForWindowActive(&game.w()));
+        QTest::keyClick(&game.w(), Qt::Key_X, Qt::AltModifier);
+        // An access key presses the button visibly, then clicks it.
+        QTRY_COMPARE(game.platform.boxes().back().text, QStringLiteral("Vuoi veramente lasciarmi  ?"));
+    }
+
     void closeBoxEndsWithoutAskingOrSaving()
     {
         Game game;
