@@ -8,7 +8,10 @@
 #include <QSysInfo>
 #include <QLockFile>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <thread>
 
 using namespace orvetta;
@@ -289,12 +292,12 @@ private slots:
     void saveWaitsForAnotherGamesLock()
     {
         GameWithRecord game("12\r\n", "Old\r\n");
-        const QString lockPath = game.platform.recordFile(QStringLiteral("fraprod.lock"));
-        QLockFile other(lockPath);
-        QVERIFY(other.tryLock());
-        std::thread release([&other] {
+        const QByteArray lockPath = QFile::encodeName(game.platform.recordFile(QStringLiteral("fraprod.lock")));
+        const int other = ::open(lockPath.constData(), O_RDONLY | O_CREAT, 0644);
+        QVERIFY(other >= 0 && ::flock(other, LOCK_EX) == 0);
+        std::thread release([other] {
             std::this_thread::sleep_for(std::chrono::milliseconds(400));
-            other.unlock();
+            ::close(other);
         });
         QElapsedTimer clock;
         clock.start();
@@ -303,17 +306,21 @@ private slots:
         QVERIFY(clock.elapsed() >= 350);
         QCOMPARE(game.file(scoreFile), QByteArray("13\r\n"));
         QCOMPARE(game.file(nameFile), QByteArray("Anna\r\n"));
-        QVERIFY(!QFileInfo::exists(lockPath));
     }
 
-    void staleLockOfADeadGameIsTakenOver()
+    void leftoversOfAKilledSaveAreNoObstacle()
     {
         GameWithRecord game("12\r\n", "Old\r\n");
-        writeBytes(game.platform.recordFile(QStringLiteral("fraprod.lock")),
-                   "2147483646\norvetta\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        writeBytes(game.platform.recordFile(QStringLiteral("fraprod.lock")), "");
+        writeBytes(game.platform.recordFile(QStringLiteral(".fraprod.txt.a1B2c3")), "1");
+        writeBytes(game.platform.recordFile(QStringLiteral(".fraprod1.txt.Zz9Yy8")), "Pla");
+        QElapsedTimer clock;
+        clock.start();
         game.quitWithScore(13);
-        QCOMPARE(game.file(scoreFile), QByteArray("13\r\n"));
+        QVERIFY(clock.elapsed() < 1000);
         QVERIFY(game.congratulated());
+        QCOMPARE(QDir(game.platform.directory()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral("fraprod.lock"), scoreFile, nameFile}));
     }
 };
 

@@ -1,12 +1,15 @@
 #include "platform/safe_files.h"
 
 #include <QFileInfo>
-#include <QLockFile>
+#include <QDir>
 
 #include <cerrno>
 #include <cstring>
+#include <chrono>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace orvetta::safe_files {
@@ -28,6 +31,7 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
     bool valid() const { return fd_ >= 0; }
 private:
     int fd_;
@@ -104,6 +108,40 @@ void syncDirectory(const QString& directory)
         ::fsync(dir.get());
 }
 
+// The kernel releases the lock when its holder dies, however it dies, so a
+// killed game never blocks the next save. The lock file itself stays.
+FileResult<int> lockSaves(const QString& lockPath)
+{
+    const QByteArray native = QFile::encodeName(lockPath);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return {std::nullopt, problemAt(lockPath, errno)};
+    Descriptor lock(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return {std::nullopt, {lockPath, QStringLiteral("non è un file regolare")}};
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return {std::nullopt, problemAt(lockPath, errno)};
+        if (std::chrono::steady_clock::now() > giveUp)
+            return {std::nullopt, {lockPath, QStringLiteral("un'altra partita sta salvando il record")}};
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return {lock.release(), {}};
+}
+
+// Temporary files of a save that was killed before it renamed them. Only a
+// save holding the lock has temporary files, so under the lock any is a leftover.
+void removeLeftoversOf(const QString& target)
+{
+    const QFileInfo info(target);
+    const QString prefix = QStringLiteral(".") + info.fileName() + QStringLiteral(".");
+    const QDir directory = info.absoluteDir();
+    for (const QString& name : directory.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System))
+        ::unlink(QFile::encodeName(directory.filePath(name)).constData());
+}
+
 } // namespace
 
 FileOutcome createIfMissing(const QString& path)
@@ -153,14 +191,12 @@ FileResult<QByteArray> readWhole(const QString& path)
 
 FileOutcome replaceFiles(const std::vector<FileContent>& files, const QString& lockPath)
 {
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(5000);
-    if (!lock.tryLock(10000)) {
-        const QString reason = lock.error() == QLockFile::LockFailedError
-                                   ? QStringLiteral("un'altra partita sta salvando il record")
-                                   : QStringLiteral("il file di blocco non si può creare");
-        return {false, {lockPath, reason}};
-    }
+    const auto lock = lockSaves(lockPath);
+    if (!lock)
+        return {false, lock.problem};
+    Descriptor held(*lock.value);
+    for (const FileContent& file : files)
+        removeLeftoversOf(file.path);
 
     std::vector<PreparedFile> prepared;
     for (const FileContent& file : files) {
