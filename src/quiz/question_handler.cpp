@@ -25,13 +25,15 @@ void Tavola::cmdNext_Click()
     // pixels, always reaches past the right edge.
     gs_.yBanda = 0;
     gs_.kBanda = 0;
-    w.surface->startPainting(512);
+    Painting background;
+    background.scaleHeight = 512;
     for (gs_.kBanda = 0; gs_.kBanda <= 255; ++gs_.kBanda) {
         const int outerWidthTwips = w.frameGeometry().width() * 15;
-        w.surface->fillBox(0, gs_.yBanda, outerWidthTwips, gs_.yBanda + 2,
+        background.fillBox(0, gs_.yBanda, outerWidthTwips, gs_.yBanda + 2,
                            static_cast<std::uint32_t>(gs_.kBanda) * 65536u);
         gs_.yBanda += 2;
     }
+    w.surface->setPainting(std::move(background));
 
     w.Option1->setSelected(false);
     w.Option2->setSelected(false);
