@@ -11,11 +11,9 @@ namespace orvetta::testing {
 
 struct ShownBox {
     QString text;
-    int style;
+    int style; // -1 for the input box
     QString title;
 };
-
-class ScriptedTimer;
 
 // The desktop platform with scripted boxes, a timer that fires only when told
 // to, an optional scripted random source, and a temporary record directory.
@@ -23,8 +21,6 @@ class ScriptedTimer;
 // order, and anything that happens after the end of the program is flagged.
 class ScriptedPlatform : public DesktopPlatform {
 public:
-    ScriptedPlatform();
-
     // Answers for the coming Yes/No boxes, in order; a box with no answer left gets No.
     void answerNext(int answer) { answers_.push_back(answer); }
     void nameNext(const QString& name) { names_.push_back(name); }
@@ -32,30 +28,70 @@ public:
     void drawNext(std::initializer_list<float> values) { draws_.insert(draws_.end(), values); }
     // Runs while the next box of any kind is open, as a nested event would.
     void whileNextBoxIsOpen(std::function<void()> action) { duringBox_.push_back(std::move(action)); }
-
-    QString directory() const { return dir_.path(); }
-    QString recordFile(const QString& name) const { return dir_.path() + QStringLiteral("/") + name; }
     void failRecordDirectory(const QString& reason) { directoryFailure_ = reason; }
 
+    QString directory() const { return dir_.path(); }
+    QString recordFile(const QString& name) const { return dir_.filePath(name); }
     const std::vector<ShownBox>& boxes() const { return boxes_; }
     const QStringList& log() const { return log_; }
     bool ended() const { return ended_; }
     int randomizeCount() const { return randomizeCount_; }
 
-    int messageBox(QWidget* owner, const QString& text, int style, const QString& title) override;
-    QString inputBox(const QString& prompt, const QString& title) override;
-    Timer* createTimer(QObject* owner, std::function<void()> onTick) override;
-    float rnd() override;
-    void randomize() override;
-    FileResult<QString> recordDirectory() override;
-    void beep() override;
-    void reportRuntimeError(int number, const QString& description) override;
-    void endProgram() override;
+    void note(const QString& event) { log_.append(ended_ ? QStringLiteral("AFTER END: ") + event : event); }
 
-    void note(const QString& event);
+    int messageBox(QWidget*, const QString& text, int style, const QString& title) override
+    {
+        boxes_.push_back({text, style, title});
+        note(QStringLiteral("box: ") + text);
+        if (!duringBox_.empty()) {
+            const auto action = std::move(duringBox_.front());
+            duringBox_.pop_front();
+            action();
+        }
+        if (style != MsgStyle::YesNoQuestionDefaultNo)
+            return MsgAnswer::Ok;
+        return takeFirst(answers_, MsgAnswer::No);
+    }
+    QString inputBox(const QString& prompt, const QString& title) override
+    {
+        boxes_.push_back({prompt, -1, title});
+        note(QStringLiteral("input: ") + prompt);
+        return takeFirst(names_, QString());
+    }
+    Timer* createTimer(QObject* owner, std::function<void()> onTick) override;
+    float rnd() override { return draws_.empty() ? DesktopPlatform::rnd() : takeFirst(draws_, 0.0f); }
+    void randomize() override
+    {
+        ++randomizeCount_;
+        DesktopPlatform::randomize();
+    }
+    FileResult<QString> recordDirectory() override
+    {
+        if (!directoryFailure_.isEmpty())
+            return {std::nullopt, {dir_.path(), directoryFailure_}};
+        return {dir_.path(), {}};
+    }
+    void beep() override { note(QStringLiteral("beep")); }
+    void reportRuntimeError(int number, const QString& description) override
+    {
+        note(QStringLiteral("runtime error %1: %2").arg(number).arg(description));
+    }
+    void endProgram() override
+    {
+        note(QStringLiteral("end"));
+        ended_ = true;
+    }
 
 private:
-    void runNestedAction();
+    template <typename T>
+    static T takeFirst(std::deque<T>& queue, T otherwise)
+    {
+        if (queue.empty())
+            return otherwise;
+        T first = queue.front();
+        queue.pop_front();
+        return first;
+    }
 
     QTemporaryDir dir_;
     QString directoryFailure_;
@@ -69,15 +105,27 @@ private:
     int randomizeCount_ = 0;
 };
 
+// Fires only when told to, and only while enabled, as the toolkit would.
 class ScriptedTimer : public QObject, public Timer {
 public:
-    ScriptedTimer(QObject* owner, std::function<void()> onTick, ScriptedPlatform& platform);
+    ScriptedTimer(QObject* owner, std::function<void()> onTick, ScriptedPlatform& platform)
+        : QObject(owner), onTick_(std::move(onTick)), platform_(platform)
+    {
+    }
     void setInterval(int milliseconds) override { interval_ = milliseconds; }
     int interval() const override { return interval_; }
-    void setEnabled(bool enabled) override;
+    void setEnabled(bool enabled) override
+    {
+        if (enabled != enabled_)
+            platform_.note(enabled ? QStringLiteral("timer on") : QStringLiteral("timer off"));
+        enabled_ = enabled;
+    }
     bool isEnabled() const override { return enabled_; }
-    // One tick, as the toolkit would deliver it: only while enabled.
-    void fire();
+    void fire()
+    {
+        if (enabled_)
+            onTick_();
+    }
 
 private:
     std::function<void()> onTick_;
@@ -85,5 +133,10 @@ private:
     int interval_ = 0;
     bool enabled_ = false;
 };
+
+inline Timer* ScriptedPlatform::createTimer(QObject* owner, std::function<void()> onTick)
+{
+    return new ScriptedTimer(owner, std::move(onTick), *this);
+}
 
 } // namespace orvetta::testing

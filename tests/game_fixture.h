@@ -31,6 +31,8 @@ struct Game {
         w().Text3->setText(denominator);
     }
 
+    QString fraction() const { return w().txtAnswer->text() + QLatin1Char('/') + w().Text3->text(); }
+
     // What a player does: press and release a mouse button over the control.
     void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) const
     {

@@ -165,7 +165,7 @@ private slots:
     {
         QFETCH(QString, name);
         Game game(name);
-        const QString question = game.w().txtAnswer->text() + QLatin1Char('/') + game.w().Text3->text();
+        const QString question = game.fraction();
         game.w().HELP->trigger();
         const QString middle = QStringLiteral(" devi solo ripassare le caratteristiche dei vari tipi di frazioni e "
                                               "cliccare sul pulsante corrispondente.  ");
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(game.platform.boxes().back().text, name + middle + QStringLiteral("Ciao"));
         QCOMPARE(game.platform.boxes().back().style, MsgStyle::OkOnly);
         QCOMPARE(game.platform.boxes().back().title, QStringLiteral("Orvetta"));
-        QCOMPARE(game.w().txtAnswer->text() + QLatin1Char('/') + game.w().Text3->text(), question);
+        QCOMPARE(game.fraction(), question);
     }
 
     void newGameAnsweredNo()
@@ -183,7 +183,7 @@ private slots:
         game.click(game.w().Option2);
         ticks(game, 10);
         TavolaWindow* before = game.tavola->window();
-        const QString question = game.w().txtAnswer->text() + QLatin1Char('/') + game.w().Text3->text();
+        const QString question = game.fraction();
         game.w().Next->trigger();
         const ShownBox& asked = game.platform.boxes().back();
         QCOMPARE(asked.text, newGameQuestion);
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(asked.style, MsgStyle::YesNoQuestionDefaultNo);
         QCOMPARE(game.tavola->window(), before);
         QCOMPARE(game.state().nEsatte, std::int16_t(1));
-        QCOMPARE(game.w().txtAnswer->text() + QLatin1Char('/') + game.w().Text3->text(), question);
+        QCOMPARE(game.fraction(), question);
         QCOMPARE(game.w().lblnome1->caption(), QStringLiteral("Anna"));
         QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:14:50"));
         QVERIFY(game.timerEnabled());

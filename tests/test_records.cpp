@@ -146,12 +146,12 @@ private slots:
         GameWithRecord game("12\r\n", "Old\r\n");
         game.state().nEsatte = 20;
         game.tavola->cmdNext_Click();
-        const QString question = game.w().txtAnswer->text() + QLatin1Char('/') + game.w().Text3->text();
+        const QString question = game.fraction();
         game.platform.answerNext(MsgAnswer::No);
         game.click(game.w().cmdExit);
         QVERIFY(!game.platform.ended());
         QVERIFY(game.timerEnabled());
-        QCOMPARE(game.w().txtAnswer->text() + QLatin1Char('/') + game.w().Text3->text(), question);
+        QCOMPARE(game.fraction(), question);
         QCOMPARE(game.w().lblScore->caption(), QStringLiteral("20"));
         QCOMPARE(game.w().lblpunti->caption(), QStringLiteral("12\r\n"));
         QCOMPARE(game.file(scoreFile), QByteArray("12\r\n"));

@@ -1,5 +1,6 @@
 // The rules that need no window: number texts, the draw, the record
-// directory's separator and the choice of the record directory.
+// directory's separator and the choice of the record directory. Judging is
+// tested through the buttons.
 #include "platform/record_directory.h"
 #include "quiz/number_text.h"
 #include "quiz/question_draw.h"
@@ -18,17 +19,11 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
-        QTest::newRow("plain") << "37" << 37.0;
-        QTest::newRow("letters after the number") << "12abc" << 12.0;
         QTest::newRow("leading blanks") << "   8" << 8.0;
-        QTest::newRow("decimal") << "7.5" << 7.5;
-        QTest::newRow("negative") << "-7" << -7.0;
         QTest::newRow("plus sign") << "+4" << 4.0;
         QTest::newRow("point first") << ".5" << 0.5;
         QTest::newRow("point last") << "5." << 5.0;
         QTest::newRow("second point ends it") << "1.2.3" << 1.2;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("no number") << "abc" << 0.0;
         QTest::newRow("sign alone") << "-" << 0.0;
         QTest::newRow("point alone") << "." << 0.0;
         QTest::newRow("record line") << "12\r\n" << 12.0;
@@ -43,11 +38,6 @@ private slots:
         QCOMPARE(orvetta::lenientValue(text), value);
     }
 
-    void lenientValueOfAnEnormousNumberIsInfinite()
-    {
-        QVERIFY(std::isinf(orvetta::lenientValue(QString(400, QLatin1Char('9')))));
-    }
-
     void strictValue_data()
     {
         QTest::addColumn<QString>("text");
@@ -55,10 +45,8 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::newRow("whole") << "13" << true << 13.0;
         QTest::newRow("blanks around") << "  13 " << true << 13.0;
-        QTest::newRow("zero") << "0" << true << 0.0;
         QTest::newRow("trailing letters") << "13a" << false << 0.0;
         QTest::newRow("line end") << "13\r\n" << false << 0.0;
-        QTest::newRow("empty") << "" << false << 0.0;
     }
     void strictValue()
     {
@@ -73,13 +61,8 @@ private slots:
 
     void numberFormats()
     {
-        QCOMPARE(formatTwoDigits(7), QStringLiteral("07"));
-        QCOMPARE(formatTwoDigits(0), QStringLiteral("00"));
-        QCOMPARE(formatTwoDigits(15), QStringLiteral("15"));
-        QCOMPARE(formatTwoDigits(100), QStringLiteral("100"));
-        QCOMPARE(formatWhole(0), QStringLiteral("0"));
-        QCOMPARE(formatWhole(32767), QStringLiteral("32767"));
-        QCOMPARE(formatWhole(65534), QStringLiteral("65534"));
+        QCOMPARE(formatTwoDigits(7) + formatTwoDigits(0) + formatTwoDigits(15), QStringLiteral("070015"));
+        QCOMPARE(formatWhole(0) + QLatin1Char(' ') + formatWhole(65534), QStringLiteral("0 65534"));
     }
 
     void drawBounds()
