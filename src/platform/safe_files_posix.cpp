@@ -15,6 +15,8 @@
 namespace orvetta::safe_files {
 namespace {
 
+const QString tooLarge = QStringLiteral("è troppo grande per essere un file del record");
+
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 FileProblem problemAt(const QString& path, int error)
@@ -170,7 +172,7 @@ FileResult<QByteArray> readWhole(const QString& path)
         return {std::nullopt, opened.problem};
     Descriptor fd(*opened.value);
     if (info.st_size > maxReadableBytes)
-        return {std::nullopt, {path, QStringLiteral("è troppo grande per essere un file del record")}};
+        return {std::nullopt, {path, tooLarge}};
 
     QByteArray content;
     char buffer[4096];
@@ -184,7 +186,7 @@ FileResult<QByteArray> readWhole(const QString& path)
             break;
         content.append(buffer, n);
         if (content.size() > maxReadableBytes)
-            return {std::nullopt, {path, QStringLiteral("è troppo grande per essere un file del record")}};
+            return {std::nullopt, {path, tooLarge}};
     }
     return {content, {}};
 }
