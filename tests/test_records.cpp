@@ -185,26 +185,42 @@ private slots:
                  QStringList());
     }
 
-    void linkAtStartupIsNeitherFollowedNorCreatedThrough_data()
+    void startupRefusesWhatIsNoRecordFile_data()
     {
-        QTest::addColumn<bool>("targetExists");
-        QTest::newRow("dangling link") << false;
-        QTest::newRow("link to a file") << true;
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<QString>("named");
+        for (const char* planted : {"dangling link", "link to a file", "directory", "FIFO"})
+            QTest::newRow(planted) << planted << scoreFile;
+        QTest::newRow("unusable directory") << "unusable directory" << "Read-only file system";
     }
-    void linkAtStartupIsNeitherFollowedNorCreatedThrough()
+    void startupRefusesWhatIsNoRecordFile()
     {
-        QFETCH(bool, targetExists);
+        QFETCH(QString, planted);
+        QFETCH(QString, named);
         QTemporaryDir elsewhere;
         const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
-        if (targetExists)
-            writeBytes(victim, "99\r\n");
         Game game(QStringLiteral("Anna"), false);
-        QVERIFY(QFile::link(victim, game.platform.recordFile(scoreFile)));
+        const QString path = game.platform.recordFile(scoreFile);
+        if (planted == QStringLiteral("link to a file"))
+            writeBytes(victim, "99\r\n");
+        if (planted.contains(QStringLiteral("link")))
+            QVERIFY(QFile::link(victim, path));
+        else if (planted == QStringLiteral("directory"))
+            QVERIFY(QDir().mkdir(path));
+        else if (planted == QStringLiteral("FIFO"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        else
+            game.platform.failRecordDirectory(named);
+        QElapsedTimer clock;
+        clock.start();
         game.tavola->Show();
+        QVERIFY(clock.elapsed() < 5000);
         QVERIFY(game.platform.ended());
-        QVERIFY(game.runtimeError().contains(scoreFile));
-        QCOMPARE(bytesOf(victim), targetExists ? QByteArray("99\r\n") : QByteArray("<missing>"));
+        QVERIFY(game.runtimeError().contains(named));
         QVERIFY(!game.w().isVisible());
+        // Neither read nor created through a link.
+        QCOMPARE(bytesOf(victim), planted == QStringLiteral("link to a file") ? QByteArray("99\r\n")
+                                                                              : QByteArray("<missing>"));
     }
 
     void linkAtSaveIsReplacedNotWrittenThrough()
@@ -254,39 +270,6 @@ private slots:
         game.quitWithScore(5);
         QCOMPARE(game.congratulated(), beatenByFive);
         QCOMPARE(game.file(scoreFile), beatenByFive ? QByteArray("5\r\n") : content);
-    }
-
-    void plantedNonFiles_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("directory") << "directory";
-        QTest::newRow("FIFO") << "fifo";
-    }
-    void plantedNonFiles()
-    {
-        QFETCH(QString, kind);
-        Game game(QStringLiteral("Anna"), false);
-        const QString path = game.platform.recordFile(nameFile);
-        if (kind == QStringLiteral("directory"))
-            QVERIFY(QDir().mkdir(path));
-        else
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
-        QElapsedTimer clock;
-        clock.start();
-        game.tavola->Show();
-        QVERIFY(clock.elapsed() < 5000);
-        QVERIFY(game.platform.ended());
-        QVERIFY(game.runtimeError().contains(nameFile));
-    }
-
-    void unusableRecordDirectoryIsReported()
-    {
-        Game game(QStringLiteral("Anna"), false);
-        game.platform.failRecordDirectory(QStringLiteral("Read-only file system"));
-        game.tavola->Show();
-        QVERIFY(game.platform.ended());
-        QVERIFY(game.runtimeError().contains(QStringLiteral("Read-only file system")));
-        QVERIFY(!game.w().isVisible());
     }
 
     void saveWaitsForAnotherGamesLock()
