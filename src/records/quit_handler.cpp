@@ -27,9 +27,9 @@ void Tavola::cmdExit_Click()
 
     std::vector<FileContent> files;
     gs_.testoRecord = form_->lblScore->caption();
-    files.push_back({recordFilePath(QStringLiteral("fraprod.txt")), recordLine(gs_.testoRecord)});
+    files.push_back({recordFilePath(recordScoreFile), recordLine(gs_.testoRecord)});
     gs_.testoRecord = form_->lblnome1->caption();
-    files.push_back({recordFilePath(QStringLiteral("fraprod1.txt")), recordLine(gs_.testoRecord)});
+    files.push_back({recordFilePath(recordHolderFile), recordLine(gs_.testoRecord)});
     if (const FileOutcome saved = platform_.replaceFiles(files); !saved) {
         failOnFile(saved.problem);
         return;

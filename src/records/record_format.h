@@ -5,6 +5,9 @@
 
 namespace orvetta {
 
+inline const QString recordScoreFile = QStringLiteral("fraprod.txt");
+inline const QString recordHolderFile = QStringLiteral("fraprod1.txt");
+
 // The directory text with exactly one trailing separator.
 QString withTrailingSeparator(const QString& directory, QChar separator);
 

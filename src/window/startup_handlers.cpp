@@ -1,4 +1,5 @@
 #include "clock/countdown.h"
+#include "records/record_format.h"
 #include "window/Tavola.h"
 #include "window/TavolaWindow.h"
 
@@ -15,18 +16,18 @@ void Tavola::Form_Load()
     gs_.cartellaWin = GetSystemDir();
     if (ended_)
         return;
-    for (const QString& file : {recordFilePath(QStringLiteral("fraprod.txt")),
-                                recordFilePath(QStringLiteral("fraprod1.txt"))}) {
+    for (const QString& file : {recordFilePath(recordScoreFile),
+                                recordFilePath(recordHolderFile)}) {
         if (const FileOutcome created = platform_.createIfMissing(file); !created) {
             failOnFile(created.problem);
             return;
         }
     }
-    const QString recordScore = Leggifiletxt(recordFilePath(QStringLiteral("fraprod.txt")));
+    const QString recordScore = Leggifiletxt(recordFilePath(recordScoreFile));
     if (ended_)
         return;
     form_->lblpunti->setCaption(recordScore);
-    const QString recordHolder = Leggifiletxt(recordFilePath(QStringLiteral("fraprod1.txt")));
+    const QString recordHolder = Leggifiletxt(recordFilePath(recordHolderFile));
     if (ended_)
         return;
     form_->lblnome->setCaption(recordHolder);
