@@ -20,12 +20,12 @@ public:
     }
     QString inputBox(const QString&, const QString&) override { return QStringLiteral("Bench"); }
     Timer* createTimer(QObject*, std::function<void()>) override { return &timer_; }
-    FileResult<QString> recordDirectory() override { return {dir_.path(), {}}; }
+    FileResult<QString> recordDirectory() override { return useOwnDirectory(dir_.path()); }
     void reportRuntimeError(int number, const QString& description) override
     {
         std::fprintf(stderr, "runtime error %d: %s\n", number, qPrintable(description));
     }
-    void endProgram() override
+    void endProgram(int) override
     {
         std::fprintf(stderr, "the game ended during the benchmark\n");
         std::exit(3);

@@ -29,12 +29,15 @@ public:
     // Runs while the next box of any kind is open, as a nested event would.
     void whileNextBoxIsOpen(std::function<void()> action) { duringBox_.push_back(std::move(action)); }
     void failRecordDirectory(const QString& reason) { directoryFailure_ = reason; }
+    // Plays on the record of another game, as a second game on the same machine.
+    void shareRecordWith(const ScriptedPlatform& other) { sharedDirectory_ = other.directory(); }
 
-    QString directory() const { return dir_.path(); }
-    QString recordFile(const QString& name) const { return dir_.filePath(name); }
+    QString directory() const { return sharedDirectory_.isEmpty() ? dir_.path() : sharedDirectory_; }
+    QString recordFile(const QString& name) const { return directory() + QLatin1Char('/') + name; }
     const std::vector<ShownBox>& boxes() const { return boxes_; }
     const QStringList& log() const { return log_; }
     bool ended() const { return ended_; }
+    int exitStatus() const { return exitStatus_; }
     int randomizeCount() const { return randomizeCount_; }
 
     void note(const QString& event) { log_.append(ended_ ? QStringLiteral("AFTER END: ") + event : event); }
@@ -68,18 +71,19 @@ public:
     FileResult<QString> recordDirectory() override
     {
         if (!directoryFailure_.isEmpty())
-            return {std::nullopt, {dir_.path(), directoryFailure_}};
-        return {dir_.path(), {}};
+            return {std::nullopt, {directory(), directoryFailure_}};
+        return useOwnDirectory(directory());
     }
     void beep() override { note(QStringLiteral("beep")); }
     void reportRuntimeError(int number, const QString& description) override
     {
         note(QStringLiteral("runtime error %1: %2").arg(number).arg(description));
     }
-    void endProgram() override
+    void endProgram(int exitStatus) override
     {
         note(QStringLiteral("end"));
         ended_ = true;
+        exitStatus_ = exitStatus;
     }
 
 private:
@@ -94,6 +98,7 @@ private:
     }
 
     QTemporaryDir dir_;
+    QString sharedDirectory_;
     QString directoryFailure_;
     std::deque<int> answers_;
     std::deque<QString> names_;
@@ -102,6 +107,7 @@ private:
     std::vector<ShownBox> boxes_;
     QStringList log_;
     bool ended_ = false;
+    int exitStatus_ = -1;
     int randomizeCount_ = 0;
 };
 

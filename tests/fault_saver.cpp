@@ -1,70 +1,86 @@
-// Saves records through the game's real save path, for test_faults.
-//   fault_saver loop DIR FIRST         saves FIRST, FIRST+1, ... until killed
-//   fault_saver count DIR FIRST COUNT  saves COUNT records from FIRST, then exits
-// Record N is the score "N" held by "Player N". "go" on standard output
-// means the first save is about to start.
+// Saves records the way the game does, for the fault tests.
+//   fault_saver loop DIR LAYOUT FIRST          saves FIRST, FIRST+1, ... until killed
+//   fault_saver count DIR LAYOUT FIRST COUNT   saves COUNT records from FIRST, then exits
+//   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
+// LAYOUT is "open" (the game's own files) or "protected" (owned by whoever
+// runs this, rewritten in place, as the helper does). Record N is the score
+// "N" held by "Player N". "go" on standard output means saving starts.
 #include "platform/DesktopPlatform.h"
-#include "records/record_format.h"
+#include "platform/record_files.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
 
 using namespace orvetta;
 
 namespace {
 
-bool save(DesktopPlatform& platform, const QString& dir, qint64 n)
-{
-    const QString number = QString::number(n);
-    const FileOutcome saved = platform.replaceFiles({
-        {dir + QStringLiteral("/fraprod.txt"), recordLine(number)},
-        {dir + QStringLiteral("/fraprod1.txt"), recordLine(QStringLiteral("Player ") + number)},
-    });
-    if (!saved)
-        std::fprintf(stderr, "save %lld failed: %s: %s\n", static_cast<long long>(n),
-                     qPrintable(saved.problem.path), qPrintable(saved.problem.reason));
-    return saved.ok;
-}
-
 int usage()
 {
-    std::fprintf(stderr, "usage: fault_saver loop DIR FIRST | count DIR FIRST COUNT\n");
+    std::fprintf(stderr, "usage: fault_saver loop DIR LAYOUT FIRST | count DIR LAYOUT FIRST COUNT | game SCORE NAME\n");
     return 64;
+}
+
+bool save(RecordFiles& files, long long n)
+{
+    const std::string number = std::to_string(n);
+    const auto saved = saveRecord(files, number, "Player " + number);
+    if (!saved)
+        std::fprintf(stderr, "save %lld failed: %s: %s\n", n, saved.problem.path.c_str(), saved.problem.reason.c_str());
+    return saved.value.has_value();
+}
+
+// What start-up and quitting do with the record, through the real platform.
+int playGame(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    DesktopPlatform platform;
+    const FileResult<QString> directory = platform.recordDirectory();
+    const FileOutcome opened = directory ? platform.openRecord() : FileOutcome{false, directory.problem};
+    if (!opened) {
+        std::fprintf(stderr, "read: %s: %s\n", qPrintable(opened.problem.path), qPrintable(opened.problem.reason));
+        return 1;
+    }
+    const QByteArray score = *platform.readWhole(*directory.value + QStringLiteral("/fraprod.txt")).value;
+    std::printf("directory %s, record %s", qPrintable(*directory.value), score.constData());
+    const FileResult<SaveVerdict> saved = platform.saveRecord(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (!saved) {
+        std::printf("save failed: %s: %s\n", qPrintable(saved.problem.path), qPrintable(saved.problem.reason));
+        return 1;
+    }
+    std::puts(*saved.value == SaveVerdict::Saved ? "saved" : "not a record");
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 4)
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "game" && argc == 4)
+        return playGame(argc, argv);
+    if (argc < 5 || (std::strcmp(argv[3], "open") != 0 && std::strcmp(argv[3], "protected") != 0))
         return usage();
-    const QString mode = args[1];
-    const QString dir = args[2];
-    bool ok = false;
-    const qint64 first = args[3].toLongLong(&ok);
-    if (!ok)
-        return usage();
-
-    DesktopPlatform platform;
-    if (mode == QLatin1String("loop") && args.size() == 4) {
-        std::fputs("go\n", stdout);
-        std::fflush(stdout);
-        for (qint64 n = first;; ++n)
-            if (!save(platform, dir, n))
+    std::optional<StoreOwner> owner;
+    if (std::strcmp(argv[3], "protected") == 0)
+        owner = StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())};
+    PosixRecordFiles files(argv[2], owner);
+    const long long first = std::atoll(argv[4]);
+    std::puts("go");
+    std::fflush(stdout);
+    if (mode == "loop" && argc == 5) {
+        for (long long n = first;; ++n)
+            if (!save(files, n))
                 return 1;
     }
-    if (mode == QLatin1String("count") && args.size() == 5) {
-        const qint64 count = args[4].toLongLong(&ok);
-        if (!ok)
-            return usage();
-        std::fputs("go\n", stdout);
-        std::fflush(stdout);
-        for (qint64 n = first; n < first + count; ++n)
-            if (!save(platform, dir, n))
+    if (mode == "count" && argc == 6) {
+        for (long long n = first; n < first + std::atoll(argv[5]); ++n)
+            if (!save(files, n))
                 return 1;
         return 0;
     }

@@ -38,6 +38,21 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+// Plays the given score, then quits with Yes.
+void quitWithScore(Game& game, int score)
+{
+    game.state().nEsatte = static_cast<std::int16_t>(score);
+    game.tavola->cmdNext_Click();
+    game.platform.answerNext(MsgAnswer::Yes);
+    game.click(game.w().cmdExit);
+}
+
+bool congratulated(const Game& game)
+{
+    return std::any_of(game.platform.boxes().begin(), game.platform.boxes().end(),
+                       [](const ShownBox& b) { return b.text == congratulation; });
+}
+
 // A game whose record files hold the given bytes before it starts.
 struct GameWithRecord : Game {
     GameWithRecord(const QByteArray& score, const QByteArray& holder, const QString& name = QStringLiteral("Anna"))
@@ -48,22 +63,26 @@ struct GameWithRecord : Game {
         tavola->Show();
     }
 
-    // Plays the given score, then quits with Yes.
-    void quitWithScore(int score)
-    {
-        state().nEsatte = static_cast<std::int16_t>(score);
-        tavola->cmdNext_Click();
-        platform.answerNext(MsgAnswer::Yes);
-        click(w().cmdExit);
-    }
-
+    void quitWithScore(int score) { ::quitWithScore(*this, score); }
     QByteArray file(const QString& name) const { return bytesOf(platform.recordFile(name)); }
-    bool congratulated() const
+    bool congratulated() const { return ::congratulated(*this); }
+};
+
+// A second game started on the record of `first`, as on the same machine.
+struct SecondGame : Game {
+    SecondGame(const Game& first, const QString& name) : Game(name, false)
     {
-        return std::any_of(platform.boxes().begin(), platform.boxes().end(),
-                           [](const ShownBox& b) { return b.text == congratulation; });
+        platform.shareRecordWith(first.platform);
+        tavola->Show();
     }
 };
+
+QString modeOf(const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? QString::number(info.st_mode & 07777, 8)
+                                                                   : QStringLiteral("missing");
+}
 
 } // namespace
 
@@ -72,7 +91,12 @@ class RecordsTest : public QObject {
 private slots:
     void firstRunCreatesBothFilesEmpty()
     {
+        // A pupil with a strict umask still leaves files every other player can read.
+        const mode_t umaskBefore = ::umask(077);
         Game game;
+        ::umask(umaskBefore);
+        for (const QString& file : {scoreFile, nameFile, QStringLiteral("fraprod.lock"), QStringLiteral("fraprod.journal")})
+            QCOMPARE(modeOf(game.platform.recordFile(file)), QStringLiteral("644"));
         QCOMPARE(bytesOf(game.platform.recordFile(scoreFile)), QByteArray());
         QCOMPARE(bytesOf(game.platform.recordFile(nameFile)), QByteArray());
         QCOMPARE(game.w().lblpunti->caption(), QString());
@@ -127,6 +151,7 @@ private slots:
         QCOMPARE(question.title, QStringLiteral("Uscire dal programma"));
         QCOMPARE(question.style, MsgStyle::YesNoQuestionDefaultNo);
         QVERIFY(game.platform.ended());
+        QCOMPARE(game.platform.exitStatus(), EXIT_SUCCESS);
         QVERIFY(game.eventsAfterEnd().isEmpty());
         if (saved) {
             QCOMPARE(game.file(scoreFile), QByteArray::number(score) + "\r\n");
@@ -167,22 +192,38 @@ private slots:
         QCOMPARE(game.platform.log().last(), QStringLiteral("end"));
     }
 
-    void failedSaveLeavesEachFileWhole()
+    void aSaveCutShortIsFinishedByTheNextGame()
     {
         GameWithRecord game("12\r\n", "Old\r\n");
-        // Something the name file cannot be renamed over.
+        // Something the name file cannot be replaced by.
         const QString planted = game.platform.recordFile(nameFile);
         QVERIFY(QFile::remove(planted));
         QVERIFY(QDir().mkpath(planted + QStringLiteral("/inside")));
         game.quitWithScore(13);
-
         QVERIFY(game.runtimeError().contains(nameFile));
         QVERIFY(!game.congratulated());
-        QVERIFY(game.platform.ended());
-        QCOMPARE(game.file(scoreFile), QByteArray("13\r\n"));
-        QVERIFY(QFileInfo(planted).isDir());
-        QCOMPARE(QDir(game.platform.directory()).entryList(QDir::Hidden | QDir::Files).filter(".fraprod"),
-                 QStringList());
+        QCOMPARE(game.platform.exitStatus(), EXIT_FAILURE);
+
+        QVERIFY(QDir(planted).removeRecursively());
+        SecondGame next(game, QStringLiteral("Bea"));
+        QCOMPARE(next.w().lblpunti->caption(), QStringLiteral("13\r\n"));
+        QCOMPARE(next.w().lblnome->caption(), QStringLiteral("Anna\r\n"));
+        QCOMPARE(game.file(nameFile), QByteArray("Anna\r\n"));
+    }
+
+    void aLowerScoreSavedSecondWritesNothing()
+    {
+        GameWithRecord first("10\r\n", "Old\r\n", QStringLiteral("Alba"));
+        SecondGame second(first, QStringLiteral("Bruno"));
+        QCOMPARE(second.w().lblpunti->caption(), QStringLiteral("10\r\n"));
+        first.quitWithScore(50);
+        QVERIFY(first.congratulated());
+        quitWithScore(second, 20);
+        QVERIFY(second.platform.ended());
+        QVERIFY(!congratulated(second));
+        QCOMPARE(second.platform.exitStatus(), EXIT_SUCCESS);
+        QCOMPARE(first.file(scoreFile), QByteArray("50\r\n"));
+        QCOMPARE(first.file(nameFile), QByteArray("Alba\r\n"));
     }
 
     void startupRefusesWhatIsNoRecordFile_data()
@@ -216,6 +257,7 @@ private slots:
         game.tavola->Show();
         QVERIFY(clock.elapsed() < 5000);
         QVERIFY(game.platform.ended());
+        QCOMPARE(game.platform.exitStatus(), EXIT_FAILURE);
         QVERIFY(game.runtimeError().contains(named));
         QVERIFY(!game.w().isVisible());
         // Neither read nor created through a link.
@@ -223,7 +265,7 @@ private slots:
                                                                               : QByteArray("<missing>"));
     }
 
-    void linkAtSaveIsReplacedNotWrittenThrough()
+    void linkPlantedBeforeASaveIsNotWrittenThrough()
     {
         QTemporaryDir elsewhere;
         const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
@@ -234,9 +276,9 @@ private slots:
         QVERIFY(QFile::link(victim, record));
         game.quitWithScore(13);
         QCOMPARE(bytesOf(victim), QByteArray("precious\n"));
-        QVERIFY(!QFileInfo(record).isSymLink());
-        QCOMPARE(game.file(scoreFile), QByteArray("13\r\n"));
-        QVERIFY(game.congratulated());
+        QVERIFY(game.runtimeError().contains(scoreFile));
+        QVERIFY(!game.congratulated());
+        QCOMPARE(game.file(nameFile), QByteArray("Old\r\n"));
     }
 
     void badRecordFiles_data()
@@ -303,7 +345,7 @@ private slots:
         QVERIFY(clock.elapsed() < 1000);
         QVERIFY(game.congratulated());
         QCOMPARE(QDir(game.platform.directory()).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{QStringLiteral("fraprod.lock"), scoreFile, nameFile}));
+                 (QStringList{QStringLiteral("fraprod.journal"), QStringLiteral("fraprod.lock"), scoreFile, nameFile}));
     }
 };
 

@@ -1,11 +1,15 @@
 #include "platform/DesktopPlatform.h"
 
-#include "platform/safe_files.h"
+#include "platform/record_directory.h"
+#include "platform/record_helper_client.h"
+#include "records/record_format.h"
 
 #ifdef Q_OS_WIN
+#include "platform/record_files_windows.h"
 #include <windows.h>
 #else
-#include "platform/record_directory.h"
+#include "platform/record_files.h"
+#include <QFile>
 #endif
 
 #include <QApplication>
@@ -19,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace orvetta {
 namespace {
@@ -44,10 +49,24 @@ private:
     QTimer* timer_;
 };
 
-// The lock that serialises saves lives beside the record files.
-QString lockPathFor(const QString& recordFile)
+FileProblem fileProblem(const StoreProblem& problem)
 {
-    return QFileInfo(recordFile).absolutePath() + QStringLiteral("/fraprod.lock");
+    return {QString::fromLocal8Bit(problem.path), QString::fromUtf8(problem.reason)};
+}
+
+// The game's own record files: created readable by every player, replaced by rename.
+std::unique_ptr<RecordFiles> recordFilesIn(const QString& directory)
+{
+#ifdef Q_OS_WIN
+    return std::make_unique<WindowsRecordFiles>(directory);
+#else
+    return std::make_unique<PosixRecordFiles>(QFile::encodeName(directory).toStdString(), std::nullopt);
+#endif
+}
+
+void announce(const QString& notice)
+{
+    std::fprintf(stderr, "%s\n", notice.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -107,15 +126,29 @@ void DesktopPlatform::randomize()
     engine_.seed(seed);
 }
 
+FileResult<QString> DesktopPlatform::useOwnDirectory(const QString& directory)
+{
+    recordDirectory_ = directory;
+    helper_.clear();
+    return {directory, {}};
+}
+
 #ifdef Q_OS_WIN
 FileResult<QString> DesktopPlatform::recordDirectory()
 {
     char buffer[128];
     const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
-    if (length == 0 || length >= sizeof buffer)
-        return {std::nullopt, {QStringLiteral("GetWindowsDirectoryA"),
-                               QStringLiteral("la cartella di Windows non si può leggere")}};
-    return {QString::fromLocal8Bit(buffer, static_cast<qsizetype>(length)), {}};
+    const QString windows = length == 0 || length >= sizeof buffer
+                                ? QString()
+                                : QString::fromLocal8Bit(buffer, static_cast<qsizetype>(length));
+    // A standard user may not write the Windows directory: the record then stays with the user.
+    const RecordDirectoryChoice choice = chooseRecordDirectory(
+        probeDirectory(windows), [] { return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)); });
+    if (!choice.notice.isEmpty())
+        announce(choice.notice);
+    if (!choice.path)
+        return {std::nullopt, {QStringLiteral("GetWindowsDirectoryA"), choice.failure}};
+    return useOwnDirectory(*choice.path);
 }
 
 QChar DesktopPlatform::directorySeparator() const
@@ -126,16 +159,31 @@ QChar DesktopPlatform::directorySeparator() const
 FileResult<QString> DesktopPlatform::recordDirectory()
 {
     // One directory for every player of the machine, as games conventionally share their scores.
-    const QString machineWideRecordDirectory = QStringLiteral("/var/games/orvetta");
-    const RecordDirectoryChoice choice = chooseRecordDirectory(
-        probeDirectory(machineWideRecordDirectory, true), [] {
-            return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), false);
-        });
+    const QString machineWide = QStringLiteral(ORVETTA_RECORD_DIRECTORY);
+    const QString helper = QStringLiteral(ORVETTA_RECORD_HELPER);
+    const auto ownDirectory = [] {
+        return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), false);
+    };
+    DirectoryProbe machineWideProbe;
+    if (QFileInfo(helper).isExecutable()) {
+        const FileResult<RecordPair> record = readThroughHelper(helper);
+        if (record) {
+            recordDirectory_ = machineWide;
+            helper_ = helper;
+            record_ = *record.value;
+            return {machineWide, {}};
+        }
+        // Where a helper is installed only the helper writes the machine-wide record.
+        machineWideProbe = {machineWide, false, record.problem.path + QStringLiteral(": ") + record.problem.reason};
+    } else {
+        machineWideProbe = probeDirectory(machineWide, true);
+    }
+    const RecordDirectoryChoice choice = chooseRecordDirectory(machineWideProbe, ownDirectory);
     if (!choice.notice.isEmpty())
-        std::fprintf(stderr, "%s\n", choice.notice.toLocal8Bit().constData());
+        announce(choice.notice);
     if (!choice.path)
-        return {std::nullopt, {machineWideRecordDirectory, choice.failure}};
-    return {*choice.path, {}};
+        return {std::nullopt, {machineWide, choice.failure}};
+    return useOwnDirectory(*choice.path);
 }
 
 QChar DesktopPlatform::directorySeparator() const
@@ -144,21 +192,39 @@ QChar DesktopPlatform::directorySeparator() const
 }
 #endif
 
-FileOutcome DesktopPlatform::createIfMissing(const QString& path)
+FileOutcome DesktopPlatform::openRecord()
 {
-    return safe_files::createIfMissing(path);
+    if (!helper_.isEmpty())
+        return {}; // the helper read the record when it was found
+    auto files = recordFilesIn(recordDirectory_);
+    const StoreResult<RecordPair> record = readRecord(*files);
+    if (!record)
+        return {false, fileProblem(record.problem)};
+    record_ = *record.value;
+    return {};
 }
 
 FileResult<QByteArray> DesktopPlatform::readWhole(const QString& path)
 {
-    return safe_files::readWhole(path);
+    const QString name = QFileInfo(path).fileName();
+    const std::string& content = name == recordScoreFile ? record_.score : record_.holder;
+    if (name != recordScoreFile && name != recordHolderFile)
+        return {std::nullopt, {path, QStringLiteral("non è un file del record")}};
+    return {QByteArray(content.data(), static_cast<qsizetype>(content.size())), {}};
 }
 
-FileOutcome DesktopPlatform::replaceFiles(const std::vector<FileContent>& files)
+FileResult<SaveVerdict> DesktopPlatform::saveRecord(const QString& score, const QString& holder)
 {
-    if (files.empty())
-        return {};
-    return safe_files::replaceFiles(files, lockPathFor(files.front().path));
+    const QByteArray scoreBytes = score.toLocal8Bit(), holderBytes = holder.toLocal8Bit();
+    if (!helper_.isEmpty())
+        return saveThroughHelper(helper_, scoreBytes, holderBytes);
+    auto files = recordFilesIn(recordDirectory_);
+    const StoreResult<SaveVerdict> saved = orvetta::saveRecord(
+        *files, std::string_view(scoreBytes.constData(), static_cast<size_t>(scoreBytes.size())),
+        std::string_view(holderBytes.constData(), static_cast<size_t>(holderBytes.size())));
+    if (!saved)
+        return {std::nullopt, fileProblem(saved.problem)};
+    return {*saved.value, {}};
 }
 
 void DesktopPlatform::beep()
@@ -174,11 +240,11 @@ void DesktopPlatform::reportRuntimeError(int number, const QString& description)
     box.exec();
 }
 
-void DesktopPlatform::endProgram()
+void DesktopPlatform::endProgram(int exitStatus)
 {
     // Nothing of the game may run after this: no unwinding, no event, no handler.
     std::fflush(nullptr);
-    std::_Exit(EXIT_SUCCESS);
+    std::_Exit(exitStatus);
 }
 
 } // namespace orvetta

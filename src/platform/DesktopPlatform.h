@@ -19,15 +19,24 @@ public:
     void randomize() override;
     FileResult<QString> recordDirectory() override;
     QChar directorySeparator() const override;
-    FileOutcome createIfMissing(const QString& path) override;
+    FileOutcome openRecord() override;
     FileResult<QByteArray> readWhole(const QString& path) override;
-    FileOutcome replaceFiles(const std::vector<FileContent>& files) override;
+    FileResult<SaveVerdict> saveRecord(const QString& score, const QString& holder) override;
     void beep() override;
     void reportRuntimeError(int number, const QString& description) override;
-    void endProgram() override;
+    void endProgram(int exitStatus) override;
+
+protected:
+    // The record in a directory of the caller's own, read and written by the
+    // game itself: for tests and benchmarks.
+    FileResult<QString> useOwnDirectory(const QString& directory);
 
 private:
     std::mt19937 engine_;
+    QString recordDirectory_;
+    // The installed record helper, when it reads and writes the record.
+    QString helper_;
+    RecordPair record_;
 };
 
 } // namespace orvetta

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "records/record_store.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 class QObject;
 class QWidget;
@@ -54,11 +55,6 @@ struct FileOutcome {
     explicit operator bool() const { return ok; }
 };
 
-struct FileContent {
-    QString path;
-    QByteArray bytes;
-};
-
 // The game's one seam to the outside world. The desktop implementation talks
 // to Qt and the file system; tests script the boxes and use a temporary
 // record directory.
@@ -79,21 +75,24 @@ public:
     // Reseeds from the system clock without ever repeating an earlier sequence.
     virtual void randomize() = 0;
 
-    // The directory shared by every player of the machine, without a trailing separator.
+    // Finds where the record lives: the directory shared by every player of
+    // the machine, without a trailing separator, or a fallback it announces.
     virtual FileResult<QString> recordDirectory() = 0;
     virtual QChar directorySeparator() const = 0;
-    // Creates an empty regular file when none exists; never changes an existing one.
-    virtual FileOutcome createIfMissing(const QString& path) = 0;
+    // Reads both record files of that directory as one pair, after finishing
+    // any save a crash cut short; missing files are created empty. readWhole
+    // then gives each file's content as read.
+    virtual FileOutcome openRecord() = 0;
     virtual FileResult<QByteArray> readWhole(const QString& path) = 0;
-    // Replaces each file whole and atomically, in the given order, under a
-    // lock shared by every game that saves into the same directory.
-    virtual FileOutcome replaceFiles(const std::vector<FileContent>& files) = 0;
+    // Saves the pair when score beats the record as it stands now, which may
+    // be higher than it was at start-up.
+    virtual FileResult<SaveVerdict> saveRecord(const QString& score, const QString& holder) = 0;
 
     virtual void beep() = 0;
     // Shows the report of a failure the game cannot go on from.
     virtual void reportRuntimeError(int number, const QString& description) = 0;
     // Ends the program at once: no handler, tick or box runs afterwards.
-    virtual void endProgram() = 0;
+    virtual void endProgram(int exitStatus) = 0;
 };
 
 } // namespace orvetta

@@ -3,10 +3,14 @@
 #include <QDir>
 #include <QFile>
 
+#ifdef Q_OS_WIN
+#include <QTemporaryFile>
+#else
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace orvetta {
 
@@ -27,6 +31,20 @@ RecordDirectoryChoice chooseRecordDirectory(const DirectoryProbe& machineWide,
                 .arg(machineWide.path, machineWide.reason, fallback.path, fallback.reason)};
 }
 
+#ifdef Q_OS_WIN
+DirectoryProbe probeDirectory(const QString& path, bool)
+{
+    if (path.isEmpty())
+        return {path, false, QStringLiteral("la cartella non si conosce")};
+    if (!QDir().mkpath(path))
+        return {path, false, QStringLiteral("la cartella non esiste e non si può creare")};
+    // Permissions on Windows are ACLs: trying is the only sure test.
+    QTemporaryFile probe(path + QStringLiteral("/orvetta-XXXXXX"));
+    if (!probe.open())
+        return {path, false, probe.errorString()};
+    return {path, true, {}};
+}
+#else
 DirectoryProbe probeDirectory(const QString& path, bool sharedByEveryPlayer)
 {
     const QByteArray native = QFile::encodeName(path);
@@ -47,5 +65,6 @@ DirectoryProbe probeDirectory(const QString& path, bool sharedByEveryPlayer)
         return {path, false, QString::fromLocal8Bit(std::strerror(errno))};
     return {path, true, {}};
 }
+#endif
 
 } // namespace orvetta

@@ -1,5 +1,4 @@
 #include "quiz/number_text.h"
-#include "records/record_format.h"
 #include "window/Tavola.h"
 #include "window/TavolaWindow.h"
 
@@ -25,13 +24,17 @@ void Tavola::cmdExit_Click()
         return;
     }
 
-    std::vector<FileContent> files;
     gs_.testoRecord = form_->lblScore->caption();
-    files.push_back({recordFilePath(recordScoreFile), recordLine(gs_.testoRecord)});
+    const QString scoreText = gs_.testoRecord;
     gs_.testoRecord = form_->lblnome1->caption();
-    files.push_back({recordFilePath(recordHolderFile), recordLine(gs_.testoRecord)});
-    if (const FileOutcome saved = platform_.replaceFiles(files); !saved) {
+    const FileResult<SaveVerdict> saved = platform_.saveRecord(scoreText, gs_.testoRecord);
+    if (!saved) {
         failOnFile(saved.problem);
+        return;
+    }
+    // Another game may have saved a higher score since this one started.
+    if (*saved.value == SaveVerdict::NotARecord) {
+        endProgram();
         return;
     }
     box(QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\""), MsgStyle::OkOnly);

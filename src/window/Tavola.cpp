@@ -2,6 +2,8 @@
 
 #include "window/TavolaWindow.h"
 
+#include <cstdlib>
+
 namespace orvetta {
 
 Tavola::Tavola(Platform& platform) : platform_(platform) {}
@@ -42,7 +44,7 @@ void Tavola::connectHandlers()
 {
     TavolaWindow* w = form_;
     connect(w, &TavolaWindow::resized, this, &Tavola::Form_Resize);
-    connect(w, &TavolaWindow::closedByUser, this, &Tavola::endProgram);
+    connect(w, &TavolaWindow::closedByUser, this, [this] { endProgram(); });
     connect(w->cmdNext, &QToolButton::clicked, this, &Tavola::cmdNext_Click);
     connect(w->cmdExit, &QToolButton::clicked, this, &Tavola::cmdExit_Click);
     connect(w->Command1, &QPushButton::clicked, this, &Tavola::Command1_Click);
@@ -64,7 +66,7 @@ void Tavola::fail(int number, const QString& description)
     if (form_)
         form_->Timer1->setEnabled(false);
     platform_.reportRuntimeError(number, description);
-    endProgram();
+    endProgram(EXIT_FAILURE);
 }
 
 void Tavola::failOnFile(const FileProblem& problem)
@@ -72,10 +74,10 @@ void Tavola::failOnFile(const FileProblem& problem)
     fail(75, QStringLiteral("Errore di accesso al percorso/file\n%1: %2").arg(problem.path, problem.reason));
 }
 
-void Tavola::endProgram()
+void Tavola::endProgram(int exitStatus)
 {
     ended_ = true;
-    platform_.endProgram();
+    platform_.endProgram(exitStatus);
 }
 
 } // namespace orvetta

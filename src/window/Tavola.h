@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <cstdlib>
+
 namespace orvetta {
 
 class TavolaWindow;
@@ -63,7 +65,7 @@ private:
     // callers return at once.
     void fail(int number, const QString& description);
     void failOnFile(const FileProblem& problem);
-    void endProgram();
+    void endProgram(int exitStatus = EXIT_SUCCESS);
     void connectHandlers();
 
     Platform& platform_;

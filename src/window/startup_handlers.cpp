@@ -16,12 +16,9 @@ void Tavola::Form_Load()
     gs_.cartellaWin = GetSystemDir();
     if (ended_)
         return;
-    for (const QString& file : {recordFilePath(recordScoreFile),
-                                recordFilePath(recordHolderFile)}) {
-        if (const FileOutcome created = platform_.createIfMissing(file); !created) {
-            failOnFile(created.problem);
-            return;
-        }
+    if (const FileOutcome opened = platform_.openRecord(); !opened) {
+        failOnFile(opened.problem);
+        return;
     }
     const QString recordScore = Leggifiletxt(recordFilePath(recordScoreFile));
     if (ended_)

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+// The game's side of the record helper: it runs the installed helper program
+// and turns its answers and refusals into file results.
+namespace orvetta {
+
+FileResult<RecordPair> readThroughHelper(const QString& helper);
+FileResult<SaveVerdict> saveThroughHelper(const QString& helper, const QByteArray& score, const QByteArray& holder);
+
+} // namespace orvetta

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "records/record_lines.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+// Reading and saving the record so that the two files always change together:
+// a save writes the new pair to a journal, checked, before it touches either
+// file, and whoever next takes the lock finishes a whole journal and throws a
+// broken one away. After a crash at any moment the record reads as the old
+// pair or the new pair, never a mix.
+namespace orvetta {
+
+// Each kind is also the exit status the record helper reports it with.
+enum class StoreFailure {
+    None = 0,
+    BadInput = 65,  // a score or name a record cannot hold
+    Unusable = 66,  // a record file that is missing, of the wrong kind or not trusted
+    Io = 74,        // reading or writing failed
+    Busy = 75,      // the lock stayed taken for the whole wait
+};
+
+struct StoreProblem {
+    std::string path;
+    std::string reason;
+    StoreFailure kind = StoreFailure::None;
+    explicit operator bool() const { return kind != StoreFailure::None; }
+};
+
+template <typename T>
+struct StoreResult {
+    std::optional<T> value;
+    StoreProblem problem;
+    explicit operator bool() const { return value.has_value(); }
+};
+
+enum class SaveVerdict {
+    Saved,
+    // Another game saved a score at least as high since this one started.
+    NotARecord,
+};
+
+enum class StoreFile { Score, Holder, Journal };
+
+// The files of one record directory and the lock that serialises every access
+// to them.
+class RecordFiles {
+public:
+    virtual ~RecordFiles() = default;
+    // Waits at most `wait`; a lock still taken then is a Busy problem.
+    virtual StoreProblem lock(std::chrono::milliseconds wait) = 0;
+    virtual void unlock() = 0;
+    // The whole content; a missing file is created empty when that is allowed.
+    virtual StoreResult<std::string> read(StoreFile file) = 0;
+    // Replaces the whole content; the bytes are on disk when it returns.
+    virtual StoreProblem write(StoreFile file, const std::string& bytes) = 0;
+};
+
+// Long enough for any save on a busy disk; a holder stopped for longer cannot
+// keep a start-up waiting.
+inline constexpr std::chrono::milliseconds readLockWait{1000};
+inline constexpr std::chrono::milliseconds saveLockWait{5000};
+
+// The record as it stands, after finishing a save a crash cut short. When the
+// lock stays taken, a pair read twice alike without it.
+StoreResult<RecordPair> readRecord(RecordFiles& files);
+
+// Saves score (decimal digits) and holder (the name's bytes) when the score
+// beats the record as it stands on disk now.
+StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, std::string_view holder);
+
+} // namespace orvetta
