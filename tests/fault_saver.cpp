@@ -2,11 +2,13 @@
 //   fault_saver loop DIR LAYOUT FIRST          saves FIRST, FIRST+1, ... until killed
 //   fault_saver count DIR LAYOUT FIRST COUNT   saves COUNT records from FIRST, then exits
 //   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
+//   fault_saver journal SCORE NAME             prints a journal for the pair "SCORE\r\n", "NAME\r\n"
 // LAYOUT is "open" (the game's own files) or "protected" (owned by whoever
 // runs this, rewritten in place, as the helper does). Record N is the score
 // "N" held by "Player N". "go" on standard output means saving starts.
 #include "platform/DesktopPlatform.h"
 #include "platform/record_files.h"
+#include "records/record_journal.h"
 
 #include <QCoreApplication>
 
@@ -22,7 +24,7 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: fault_saver loop DIR LAYOUT FIRST | count DIR LAYOUT FIRST COUNT | game SCORE NAME\n");
+    std::fprintf(stderr, "usage: fault_saver loop DIR LAYOUT FIRST | count DIR LAYOUT FIRST COUNT | game SCORE NAME | journal SCORE NAME\n");
     return 64;
 }
 
@@ -64,6 +66,10 @@ int main(int argc, char* argv[])
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "game" && argc == 4)
         return playGame(argc, argv);
+    if (mode == "journal" && argc == 4) {
+        const std::string journal = encodeJournal({std::string(argv[2]) + "\r\n", std::string(argv[3]) + "\r\n"});
+        return std::fwrite(journal.data(), 1, journal.size(), stdout) == journal.size() ? 0 : 1;
+    }
     if (argc < 5 || (std::strcmp(argv[3], "open") != 0 && std::strcmp(argv[3], "protected") != 0))
         return usage();
     std::optional<StoreOwner> owner;
