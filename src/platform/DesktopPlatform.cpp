@@ -142,8 +142,9 @@ FileResult<QString> DesktopPlatform::recordDirectory()
                                 ? QString()
                                 : QString::fromLocal8Bit(buffer, static_cast<qsizetype>(length));
     // A standard user may not write the Windows directory: the record then stays with the user.
-    const RecordDirectoryChoice choice = chooseRecordDirectory(
-        probeDirectory(windows), [] { return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)); });
+    const RecordDirectoryChoice choice = chooseRecordDirectory(probeDirectory(windows, false), [] {
+        return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), false);
+    });
     if (!choice.notice.isEmpty())
         announce(choice.notice);
     if (!choice.path)
