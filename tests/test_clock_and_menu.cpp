@@ -1,7 +1,6 @@
 // The countdown driven tick by tick, the menu commands and the caption.
 #include "game_fixture.h"
 
-#include <QFile>
 #include <QTimer>
 
 using namespace orvetta;
@@ -11,19 +10,6 @@ namespace {
 
 const QString quitQuestion = QStringLiteral("Vuoi veramente lasciarmi  ?");
 const QString timeUp = QStringLiteral("Tempo scaduto");
-const QString newGameQuestion = QStringLiteral("INIZIAMO UNA NUOVA GARA  ?");
-
-void ticks(const Game& game, int count)
-{
-    for (int i = 0; i < count; ++i)
-        game.tick();
-}
-
-qsizetype boxCount(const Game& game, const QString& text)
-{
-    return std::count_if(game.platform.boxes().begin(), game.platform.boxes().end(),
-                         [&](const ShownBox& b) { return b.text == text; });
-}
 
 class RealTimerPlatform : public ScriptedPlatform {
 public:
@@ -40,220 +26,182 @@ class ClockAndMenuTest : public QObject {
 private slots:
     void countingDown_data()
     {
+        QTest::addColumn<int>("startHours");
         QTest::addColumn<int>("tickCount");
         QTest::addColumn<QString>("display");
         QTest::addColumn<int>("left");
-        QTest::newRow("first tick") << 1 << "00:14:59" << 899;
-        QTest::newRow("tick 60") << 60 << "00:14:00" << 840;
-        QTest::newRow("tick 61 borrows") << 61 << "00:13:59" << 839;
-        QTest::newRow("tick 899") << 899 << "00:00:01" << 1;
-        QTest::newRow("tick 900") << 900 << "00:00:00" << 0;
+        QTest::newRow("first tick") << 0 << 1 << "00:14:59" << 899;
+        QTest::newRow("tick 61 borrows a minute") << 0 << 61 << "00:13:59" << 839;
+        QTest::newRow("tick 900") << 0 << 900 << "00:00:00" << 0;
+        QTest::newRow("an hour borrows too") << 1 << 1 << "00:59:59" << 3599;
     }
     void countingDown()
     {
+        QFETCH(int, startHours);
         QFETCH(int, tickCount);
         QFETCH(QString, display);
         QFETCH(int, left);
         Game game;
-        const size_t boxes = game.platform.boxes().size();
-        ticks(game, tickCount);
+        if (startHours) {
+            game.state().ore = static_cast<std::int16_t>(startHours);
+            game.state().minuti = 0;
+            game.state().secondiRestanti = static_cast<std::int16_t>(3600 * startHours);
+        }
+        const size_t boxes = game.platform.boxes.size();
+        game.tick(tickCount);
         QCOMPARE(game.w().lblconto->caption(), display);
         QCOMPARE(game.state().secondiRestanti, std::int16_t(left));
-        QCOMPARE(game.platform.boxes().size(), boxes);
+        QCOMPARE(game.platform.boxes.size(), boxes);
         QVERIFY(game.timerEnabled());
     }
 
-    void hoursBorrowToo()
+    void endOfTime_data()
     {
-        Game game;
-        game.state().ore = 1;
-        game.state().minuti = 0;
-        game.state().secondi = 0;
-        game.state().secondiRestanti = 3600;
-        game.tick();
-        QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:59:59"));
-        QCOMPARE(game.state().secondiRestanti, std::int16_t(3599));
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("stay") << false;
+        QTest::newRow("quit") << true;
     }
-
-    void endOfTimeAnsweredNo()
+    void endOfTime()
     {
+        QFETCH(bool, quit);
         Game game;
-        ticks(game, 900);
-        game.platform.answerNext(MsgAnswer::No);
+        game.state().nEsatte = 3;
+        game.tavola->cmdNext_Click();
+        game.tick(900);
+        game.platform.answerNext(quit ? MsgAnswer::Yes : MsgAnswer::No);
         game.tick();
-        QCOMPARE(game.platform.log().last(4),
-                 (QStringList{QStringLiteral("box: ") + quitQuestion, QStringLiteral("box: ") + timeUp,
-                              QStringLiteral("timer off"), QStringLiteral("beep")}));
-        QCOMPARE(game.platform.boxes().back().title, QStringLiteral("Orvetta"));
-        QCOMPARE(game.platform.boxes().back().style, MsgStyle::OkOnly);
         QVERIFY(!game.timerEnabled());
+        QVERIFY(game.eventsAfterEnd().isEmpty());
+        if (quit) {
+            QCOMPARE(game.platform.exitStatus, EXIT_SUCCESS);
+            QCOMPARE(game.boxCount(timeUp), 0);
+            QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray("3\r\n"));
+            return;
+        }
+        QCOMPARE(game.platform.log.last(4), (QStringList{QStringLiteral("box: ") + quitQuestion, QStringLiteral("box: ") + timeUp,
+                                                           QStringLiteral("timer off"), QStringLiteral("beep")}));
+        QCOMPARE(game.platform.boxes.back().title, QStringLiteral("Orvetta"));
+        QCOMPARE(game.platform.boxes.back().style, MsgStyle::OkOnly);
         QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:00:00"));
-        QCOMPARE(QFile(game.platform.recordFile(QStringLiteral("fraprod.txt"))).size(), 0);
+        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray());
 
         // The quiz goes on after the end of time.
         game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
         game.click(game.w().Option2);
-        QCOMPARE(game.state().nEsatte, std::int16_t(1));
-    }
-
-    void endOfTimeAnsweredYes()
-    {
-        Game game;
-        game.state().nEsatte = 3;
-        game.tavola->cmdNext_Click();
-        ticks(game, 900);
-        game.platform.answerNext(MsgAnswer::Yes);
-        game.tick();
-        QVERIFY(game.platform.ended());
-        QCOMPARE(boxCount(game, timeUp), 0);
-        QVERIFY(game.eventsAfterEnd().isEmpty());
-        QCOMPARE(QFile(game.platform.recordFile(QStringLiteral("fraprod.txt"))).size(), 3);
+        QCOMPARE(game.w().lblScore->caption(), QStringLiteral("4"));
     }
 
     void boxesOfATickNeverPileUp()
     {
         Game game;
-        ticks(game, 900);
-        game.platform.whileNextBoxIsOpen([&] { ticks(game, 3); }); // under the quit question
-        game.platform.whileNextBoxIsOpen([&] { ticks(game, 3); }); // under "Tempo scaduto"
+        game.tick(900);
+        game.platform.whileNextBoxIsOpen([&] { game.tick(3); }); // under the quit question
+        game.platform.whileNextBoxIsOpen([&] { game.tick(3); }); // under "Tempo scaduto"
         game.tick();
-        QCOMPARE(boxCount(game, quitQuestion), 1);
-        QCOMPARE(boxCount(game, timeUp), 1);
-        QCOMPARE(game.platform.log().filter(QStringLiteral("beep")).size(), 1);
+        QCOMPARE(game.boxCount(quitQuestion), 1);
+        QCOMPARE(game.boxCount(timeUp), 1);
+        QCOMPARE(game.platform.log.filter(QStringLiteral("beep")).size(), 1);
     }
 
-    void clockRunsWhileOtherBoxesAreOpen_data()
+    void exitQuestionOpenWhenTimeRunsOut()
+    {
+        Game game;
+        game.tick(900);
+        // The player asked to quit; the end of time asks again on top, and No to both goes on.
+        game.platform.whileNextBoxIsOpen([&] { game.tick(); });
+        game.click(game.w().cmdExit);
+        QCOMPARE(game.boxCount(quitQuestion), 2);
+        QCOMPARE(game.boxCount(timeUp), 1);
+        QVERIFY(!game.ended());
+    }
+
+    // While a box of the menu or of Exit is open the clock goes on; OK or No changes nothing else.
+    void boxesOfTheMenuAndExit_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::newRow("help") << "help";
-        QTest::newRow("new game question") << "new game";
-        QTest::newRow("exit question") << "exit";
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("style");
+        const QString help = QStringLiteral(" devi solo ripassare le caratteristiche dei vari tipi di frazioni e "
+                                            "cliccare sul pulsante corrispondente.  Ciao");
+        QTest::newRow("help") << "help" << "Anna" << "Anna" + help << "Orvetta" << MsgStyle::OkOnly;
+        QTest::newRow("help, no name") << "help" << "" << help << "Orvetta" << MsgStyle::OkOnly;
+        QTest::newRow("new game, No") << "new game" << "Anna" << "INIZIAMO UNA NUOVA GARA  ?" << "INIZIARE NUOVA GARA"
+                                      << MsgStyle::YesNoQuestionDefaultNo;
+        QTest::newRow("exit, No") << "exit" << "Anna" << quitQuestion << "Uscire dal programma"
+                                  << MsgStyle::YesNoQuestionDefaultNo;
     }
-    void clockRunsWhileOtherBoxesAreOpen()
+    void boxesOfTheMenuAndExit()
     {
         QFETCH(QString, command);
-        Game game;
-        game.platform.whileNextBoxIsOpen([&] { ticks(game, 5); });
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        QFETCH(int, style);
+        Game game(name);
+        game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
+        game.click(game.w().Option2);
+        TavolaWindow* before = game.tavola->window();
+        const QString question = game.fraction();
+        game.platform.whileNextBoxIsOpen([&] { game.tick(5); });
         if (command == QStringLiteral("help"))
             game.w().HELP->trigger();
         else if (command == QStringLiteral("new game"))
             game.w().Next->trigger();
         else
             game.click(game.w().cmdExit);
-        QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:14:55"));
-    }
-
-    void exitQuestionOpenWhenTimeRunsOut()
-    {
-        Game game;
-        ticks(game, 900);
-        // The player asked to quit; the end of time asks again on top, and No to both goes on.
-        game.platform.whileNextBoxIsOpen([&] { game.tick(); });
-        game.click(game.w().cmdExit);
-        QCOMPARE(boxCount(game, quitQuestion), 2);
-        QCOMPARE(boxCount(game, timeUp), 1);
-        QVERIFY(!game.platform.ended());
-    }
-
-    void helpText_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("named") << "Anna";
-        QTest::newRow("no name") << "";
-    }
-    void helpText()
-    {
-        QFETCH(QString, name);
-        Game game(name);
-        const QString question = game.fraction();
-        game.w().HELP->trigger();
-        const QString middle = QStringLiteral(" devi solo ripassare le caratteristiche dei vari tipi di frazioni e "
-                                              "cliccare sul pulsante corrispondente.  ");
-        QCOMPARE(middle.size(), 107);
-        QCOMPARE(game.platform.boxes().back().text, name + middle + QStringLiteral("Ciao"));
-        QCOMPARE(game.platform.boxes().back().style, MsgStyle::OkOnly);
-        QCOMPARE(game.platform.boxes().back().title, QStringLiteral("Orvetta"));
-        QCOMPARE(game.fraction(), question);
-    }
-
-    void newGameAnsweredNo()
-    {
-        Game game;
-        game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
-        game.click(game.w().Option2);
-        ticks(game, 10);
-        TavolaWindow* before = game.tavola->window();
-        const QString question = game.fraction();
-        game.w().Next->trigger();
-        const ShownBox& asked = game.platform.boxes().back();
-        QCOMPARE(asked.text, newGameQuestion);
-        QCOMPARE(asked.title, QStringLiteral("INIZIARE NUOVA GARA"));
-        QCOMPARE(asked.style, MsgStyle::YesNoQuestionDefaultNo);
+        const ShownBox& shown = game.platform.boxes.back();
+        QCOMPARE(shown.text, text);
+        QCOMPARE(shown.title, title);
+        QCOMPARE(shown.style, style);
         QCOMPARE(game.tavola->window(), before);
-        QCOMPARE(game.state().nEsatte, std::int16_t(1));
         QCOMPARE(game.fraction(), question);
-        QCOMPARE(game.w().lblnome1->caption(), QStringLiteral("Anna"));
-        QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:14:50"));
-        QVERIFY(game.timerEnabled());
+        QCOMPARE(game.w().lblScore->caption(), QStringLiteral("1"));
+        QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:14:55"));
+        QVERIFY(game.timerEnabled() && !game.ended());
+        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray());
     }
 
+    void newGameAnsweredYes_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("during the game") << 30;
+        QTest::newRow("after the end of time") << 901;
+    }
     void newGameAnsweredYes()
     {
+        QFETCH(int, ticks);
         Game game;
         game.state().nEsatte = 7;
-        game.state().nErrate = 2;
         game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
         game.click(game.w().Option1);
-        ticks(game, 30);
+        game.tick(ticks);
         // Another game saved a record meanwhile; the new game reads it.
-        QFile score(game.platform.recordFile(QStringLiteral("fraprod.txt")));
-        QVERIFY(score.open(QIODevice::WriteOnly));
-        score.write("4\r\n");
-        score.close();
+        game.writeFile(QStringLiteral("fraprod.txt"), "4\r\n");
 
         QPointer<TavolaWindow> old = game.tavola->window();
         auto* oldTimer = static_cast<ScriptedTimer*>(old->Timer1);
         game.platform.nameNext(QStringLiteral("Bruno"));
         game.platform.answerNext(MsgAnswer::Yes);
         old->Next->trigger();
-
-        QVERIFY(!old->isVisible());
-        QVERIFY(!oldTimer->isEnabled());
+        QVERIFY(!old->isVisible() && !oldTimer->isEnabled());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(old.isNull());
 
         TavolaWindow& w = game.w();
         QVERIFY(w.isVisible());
-        QCOMPARE(game.state().nEsatte, std::int16_t(0));
-        QCOMPARE(game.state().nErrate, std::int16_t(0));
-        QCOMPARE(w.lblScore->caption(), QStringLiteral("0"));
-        QCOMPARE(w.lblScore1->caption(), QStringLiteral("0"));
-        QCOMPARE(w.lblScore2->caption(), QStringLiteral("0"));
+        for (Label* counter : {w.lblScore, w.lblScore1, w.lblScore2})
+            QCOMPARE(counter->caption(), QStringLiteral("0"));
         QCOMPARE(w.tipo->caption(), QStringLiteral("Ok"));
         QCOMPARE(w.lblnome1->caption(), QStringLiteral("Bruno"));
         QCOMPARE(w.lblpunti->caption(), QStringLiteral("4\r\n"));
-        QCOMPARE(w.lblconto->caption(), QStringLiteral("00:15:00"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tessaloro"));
-        QVERIFY(game.timerEnabled());
-        QCOMPARE(game.platform.boxes().back().text,
-                 QStringLiteral(" Bruno vediamo se sei un vero campione  "));
-        QCOMPARE(QFile(game.platform.recordFile(QStringLiteral("fraprod.txt"))).size(), 3);
-        QCOMPARE(QFile(game.platform.recordFile(QStringLiteral("fraprod1.txt"))).size(), 0);
+        QCOMPARE(game.platform.boxes.back().text, QStringLiteral(" Bruno vediamo se sei un vero campione  "));
+        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray("4\r\n"));
+        QCOMPARE(w.lblconto->caption(), QStringLiteral("00:15:00"));
         game.tick();
         QCOMPARE(w.lblconto->caption(), QStringLiteral("00:14:59"));
-    }
-
-    void newGameAfterTimeIsUp()
-    {
-        Game game;
-        ticks(game, 901);
-        QVERIFY(!game.timerEnabled());
-        game.platform.answerNext(MsgAnswer::Yes);
-        game.w().Next->trigger();
-        QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:15:00"));
-        QVERIFY(game.timerEnabled());
-        game.tick();
-        QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:14:59"));
     }
 
     void captionFollowsTheWindowState()
@@ -261,10 +209,10 @@ private slots:
         Game game;
         TavolaWindow& w = game.w();
         QCOMPARE(w.windowTitle(), QStringLiteral("Tessaloro"));
-        ticks(game, 61);
+        game.tick(61);
         w.showMinimized();
         QCOMPARE(w.windowTitle(), QStringLiteral("00:13:59"));
-        ticks(game, 5);
+        game.tick(5);
         QCOMPARE(w.windowTitle(), QStringLiteral("00:13:59"));
         w.showNormal();
         QCOMPARE(w.windowTitle(), QStringLiteral("Tessaloro"));
