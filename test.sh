@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds Orvetta if needed, then runs every test without a display.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game under measurement, with its boxes answered by BenchPlatform.
 //   bench_game answers COUNT   time per answer at the design size and at 1920x1080
 //   bench_game startup         exits once the first question is on screen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an SVG file to a square PNG, for the icon theme: svg_to_png <in.svg> <size> <out.png>
 #include <QImage>
 #include <QPainter>

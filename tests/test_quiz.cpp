@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing: answers judged through real mouse releases on the picture
 // buttons, what each new question clears and keeps, and the background.
 #include "game_fixture.h"

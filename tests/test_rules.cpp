@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that need no window: number texts, the draw, the record
 // directory's separator and the choice of the record directory. Judging is
 // tested through the buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as the player meets it, and the window as it is built.
 #include "game_fixture.h"
 
