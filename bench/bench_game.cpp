@@ -146,7 +146,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvetta"));
     QApplication::setQuitOnLastWindowClosed(false);
-    prepareDesktop(app);
+    prepareDesktop();
 
     const QStringList args = QApplication::arguments();
     const QString mode = args.value(1);
