@@ -3,6 +3,6 @@
 # Sets up and builds Orvetta if needed, then runs every test without a display.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup
+scripts/setup --tests
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure
