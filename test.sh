@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds Orvetta if needed, then runs every test without a display.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup
+scripts/setup --tests
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draw the turning yellow star and assemble it into p7_star.gif.
 
 The star turns about its vertical axis: frame i is the star squeezed

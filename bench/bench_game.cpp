@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game under measurement, with its boxes answered by BenchPlatform.
 //   bench_game answers COUNT   time per answer at the design size and at 1920x1080
 //   bench_game startup         exits once the first question is on screen
@@ -145,7 +146,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvetta"));
     QApplication::setQuitOnLastWindowClosed(false);
-    prepareDesktop(app);
+    prepareDesktop();
 
     const QStringList args = QApplication::arguments();
     const QString mode = args.value(1);

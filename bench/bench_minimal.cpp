@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest Qt Widgets program the game is compared with: one empty
 // maximised main window.
 //   bench_minimal startup   exits once the window is exposed

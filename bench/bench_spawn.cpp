@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs two commands N times each, alternately, and prints the median and the
 // 95th percentile of each one's wall time from just before exec to its exit.
 //   bench_spawn N COMMAND_A... -- COMMAND_B...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopPlatform.h"
 #include "platform/desktop_setup.h"
 #include "window/Tavola.h"
@@ -10,7 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("orvetta"));
     // The game ends itself: by its exit button, or when its window is closed.
     QApplication::setQuitOnLastWindowClosed(false);
-    orvetta::prepareDesktop(app);
+    orvetta::prepareDesktop();
 
     orvetta::DesktopPlatform platform;
     orvetta::Tavola tavola(platform);

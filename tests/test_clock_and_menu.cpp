@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The countdown driven tick by tick, the menu commands and the caption.
 #include "game_fixture.h"
 

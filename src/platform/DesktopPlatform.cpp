@@ -84,14 +84,17 @@ int DesktopPlatform::messageBox(QWidget* owner, const QString& text, int style, 
     box.setTextFormat(Qt::PlainText);
     if (style == MsgStyle::YesNoQuestionDefaultNo) {
         box.setIcon(QMessageBox::Question);
+        // The game's own button texts: Qt's Italian translations need not be installed.
         QPushButton* yes = box.addButton(QMessageBox::Yes);
+        yes->setText(QStringLiteral("Sì"));
         QPushButton* no = box.addButton(QMessageBox::No);
+        no->setText(QStringLiteral("No"));
         box.setDefaultButton(no);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
     }
-    box.addButton(QMessageBox::Ok);
+    box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     box.exec();
     return MsgAnswer::Ok;
 }
@@ -102,6 +105,8 @@ QString DesktopPlatform::inputBox(const QString& prompt, const QString& title)
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 

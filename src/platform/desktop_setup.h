@@ -1,12 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-
-class QApplication;
 
 namespace orvetta {
 
-// The look the window was designed for on any desktop: one widget style,
-// metric-compatible stand-ins for its fonts and Italian texts on the
-// toolkit's own buttons.
-void prepareDesktop(QApplication& app);
+// The look the window was designed for on any desktop: one widget style and
+// metric-compatible stand-ins for its fonts. Call once the application exists.
+void prepareDesktop();
 
 } // namespace orvetta

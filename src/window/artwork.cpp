@@ -1,8 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/artwork.h"
 
 #include <QImageReader>
-#include <QPainter>
-#include <QSvgRenderer>
 
 // The artwork is compiled into a static library: its resources must be
 // registered explicitly.
@@ -21,20 +20,10 @@ QString resourcePath(const QString& file)
     return QStringLiteral(":/assets/") + file;
 }
 
-QPixmap renderSvg(const QString& resource, QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    return QPixmap::fromImage(image);
-}
-
+// Each drawing, rendered from its SVG at 32x32 when the game is built.
 QPixmap icon32(const char* name)
 {
-    return renderSvg(resourcePath(QLatin1String(name) + QStringLiteral(".svg")), QSize(32, 32));
+    return QPixmap(resourcePath(QLatin1String(name) + QStringLiteral(".png")), "PNG");
 }
 
 } // namespace

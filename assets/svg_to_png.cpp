@@ -1,4 +1,6 @@
-// Renders an SVG file to a square PNG, for the icon theme: svg_to_png <in.svg> <size> <out.png>
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Renders an SVG file to a square PNG at build time, for the game and the icon theme:
+// svg_to_png <in.svg> <size> <out.png>
 #include <QImage>
 #include <QPainter>
 #include <QString>
