@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves records the way the game does, for the fault tests.
 //   fault_saver loop DIR LAYOUT FIRST          saves FIRST, FIRST+1, ... until killed
 //   fault_saver count DIR LAYOUT FIRST COUNT   saves COUNT records from FIRST, then exits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults, each with its figures: a game killed while it saves, two games
 // saving at once, and any text typed into the fraction boxes.
 #include "game_fixture.h"

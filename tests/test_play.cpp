@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and play as the pupil meets them: the greeting, answers judged
 // through real mouse releases on the picture buttons, what each new question
 // clears and keeps, the background and the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record files on disk: start-up, quitting with a record, and files that
 // are broken, planted or busy.
 #include "game_fixture.h"

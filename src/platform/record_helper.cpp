@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvetta-record: the one program that writes the machine-wide record.
 //
 // Installed set-group-id games, it is the only writer of a directory that only

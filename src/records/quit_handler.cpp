@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/number_text.h"
 #include "window/Tavola.h"
 #include "window/TavolaWindow.h"
