@@ -3,108 +3,63 @@
 // texts whether or not Qt's translations are installed.
 #include "platform/DesktopPlatform.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 using namespace orvetta;
-
-namespace {
-
-QStringList buttonTexts(const QWidget* box)
-{
-    QStringList texts;
-    for (const QPushButton* button : box->findChildren<QPushButton*>())
-        texts << button->text();
-    texts.sort();
-    return texts;
-}
-
-QPushButton* buttonReading(const QWidget* box, const QString& text)
-{
-    for (QPushButton* button : box->findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-
-// Runs whileOpen on the modal box once it is shown. A box whileOpen leaves
-// open, as when a check in it fails, is closed so that the test goes on.
-void whenBoxOpens(std::function<void(QWidget*)> whileOpen)
-{
-    QTimer::singleShot(0, qApp, [whileOpen] {
-        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        whileOpen(box);
-        if (box->isVisible())
-            box->reject();
-    });
-}
-
-} // namespace
 
 class DesktopBoxesTest : public QObject {
     Q_OBJECT
 private slots:
-    void questionReadsSiAndNo()
+    void boxes_data()
     {
-        DesktopPlatform platform;
-        QStringList texts;
-        whenBoxOpens([&texts](QWidget* box) {
-            texts = buttonTexts(box);
-            QPushButton* yes = buttonReading(box, QStringLiteral("Sì"));
-            QVERIFY(yes);
-            yes->click();
-        });
-        const int answer = platform.messageBox(nullptr, QStringLiteral("Vuoi uscire?"), MsgStyle::YesNoQuestionDefaultNo,
-                                               applicationTitle);
-        QCOMPARE(texts, QStringList({QStringLiteral("No"), QStringLiteral("Sì")}));
-        QCOMPARE(answer, MsgAnswer::Yes);
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("press"); // a button's text, or "" for Escape
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("answer");
+        const QStringList yesNo{QStringLiteral("No"), QStringLiteral("Sì")};
+        const QStringList okCancel{QStringLiteral("Annulla"), QStringLiteral("OK")};
+        QTest::newRow("question, Sì") << "question" << "Sì" << yesNo << QString::number(MsgAnswer::Yes);
+        QTest::newRow("question, Escape") << "question" << "" << yesNo << QString::number(MsgAnswer::No);
+        QTest::newRow("message") << "message" << "OK" << QStringList{QStringLiteral("OK")} << QString::number(MsgAnswer::Ok);
+        QTest::newRow("name, OK") << "name" << "OK" << okCancel << "Martina";
+        QTest::newRow("name, Annulla") << "name" << "Annulla" << okCancel << "";
     }
-
-    void messageReadsOk()
+    void boxes()
     {
+        QFETCH(QString, box);
+        QFETCH(QString, press);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, answer);
         DesktopPlatform platform;
         QStringList texts;
-        whenBoxOpens([&texts](QWidget* box) {
-            texts = buttonTexts(box);
-            if (QPushButton* ok = buttonReading(box, QStringLiteral("OK")))
-                ok->click();
+        QTimer::singleShot(0, qApp, [&] {
+            QWidget* shown = QApplication::activeModalWidget();
+            QPushButton* pressed = nullptr;
+            for (QPushButton* button : shown->findChildren<QPushButton*>()) {
+                texts << button->text();
+                if (button->text() == press)
+                    pressed = button;
+            }
+            if (auto* name = shown->findChild<QLineEdit*>())
+                QTest::keyClicks(name, QStringLiteral("Martina"));
+            if (pressed)
+                pressed->click();
+            else
+                QTest::keyClick(shown, Qt::Key_Escape);
         });
-        QCOMPARE(platform.messageBox(nullptr, QStringLiteral("Aiuto"), MsgStyle::OkOnly, applicationTitle),
-                 MsgAnswer::Ok);
-        QCOMPARE(texts, QStringList({QStringLiteral("OK")}));
-    }
-
-    void nameBoxReadsOkAndAnnulla()
-    {
-        DesktopPlatform platform;
-        QStringList texts;
-        whenBoxOpens([&texts](QWidget* box) {
-            texts = buttonTexts(box);
-            QLineEdit* name = box->findChild<QLineEdit*>();
-            QVERIFY(name);
-            QTest::keyClicks(name, QStringLiteral("Martina"));
-            QPushButton* ok = buttonReading(box, QStringLiteral("OK"));
-            QVERIFY(ok);
-            ok->click();
-        });
-        QCOMPARE(platform.inputBox(QStringLiteral("Come ti chiami?"), applicationTitle), QStringLiteral("Martina"));
-        QCOMPARE(texts, QStringList({QStringLiteral("Annulla"), QStringLiteral("OK")}));
-
-        whenBoxOpens([](QWidget* box) {
-            QTest::keyClicks(box->findChild<QLineEdit*>(), QStringLiteral("Luca"));
-            QPushButton* cancel = buttonReading(box, QStringLiteral("Annulla"));
-            QVERIFY(cancel);
-            cancel->click();
-        });
-        QCOMPARE(platform.inputBox(QStringLiteral("Come ti chiami?"), applicationTitle), QString());
+        const QString given = box == QStringLiteral("name")
+                                  ? platform.inputBox(QStringLiteral("Come ti chiami?"), applicationTitle)
+                                  : QString::number(platform.messageBox(nullptr, QStringLiteral("?"),
+                                                                        box == QStringLiteral("question") ? MsgStyle::YesNoQuestionDefaultNo
+                                                                                                          : MsgStyle::OkOnly,
+                                                                        applicationTitle));
+        texts.sort();
+        QCOMPARE(texts, buttons);
+        QCOMPARE(given, answer);
     }
 };
 

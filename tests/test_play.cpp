@@ -11,18 +11,6 @@
 using namespace orvetta;
 using namespace orvetta::testing;
 
-namespace {
-
-constexpr std::uint32_t green = 65280;
-constexpr std::uint32_t red = 255;
-
-OptionButton* option(const Game& game, int which)
-{
-    return which == 1 ? game.w().Option1 : which == 2 ? game.w().Option2 : game.w().Option3;
-}
-
-} // namespace
-
 class PlayTest : public QObject {
     Q_OBJECT
 private slots:
@@ -74,41 +62,6 @@ private slots:
         QCOMPARE(w.lblScore->caption(), QStringLiteral("0"));
     }
 
-    // Every rule is checked against typed text in test_faults; here, what each verdict looks like.
-    void verdicts_data()
-    {
-        QTest::addColumn<QString>("fraction");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<bool>("right");
-        QTest::addColumn<QString>("verdict");
-        QTest::newRow("improper") << "50/25" << 1 << true << "Sei mitico";
-        QTest::newRow("proper") << "3/7" << 2 << true << "Sei  un campione";
-        QTest::newRow("apparent") << "50/25" << 3 << true << "Sei veramente un asso";
-        QTest::newRow("wrong") << "50/25" << 2 << false << "Fai attenzione";
-        QTest::newRow("uncounted") << "-7/3" << 3 << false << "";
-    }
-    void verdicts()
-    {
-        QFETCH(QString, fraction);
-        QFETCH(int, option);
-        QFETCH(bool, right);
-        QFETCH(QString, verdict);
-        Game game;
-        game.state().nEsatte = 4;
-        game.state().nErrate = 2;
-        game.setFraction(fraction.section(QLatin1Char('/'), 0, 0), fraction.section(QLatin1Char('/'), 1));
-        game.click(::option(game, option));
-
-        QCOMPARE(game.w().tipo->caption(), verdict);
-        const bool counted = !verdict.isEmpty();
-        if (counted)
-            QCOMPARE(game.w().tipo->foreColor(), right ? green : red);
-        QCOMPARE(game.w().lblScore->caption(), right ? QStringLiteral("5") : QStringLiteral("4"));
-        QCOMPARE(game.w().lblScore1->caption(), counted && !right ? QStringLiteral("3") : QStringLiteral("2"));
-        QCOMPARE(game.w().lblScore2->caption(), counted ? QStringLiteral("7") : QStringLiteral("6"));
-        QVERIFY(!::option(game, option)->isChecked());
-    }
-
     void onlyAReleaseOverTheButtonAnswers()
     {
         Game game;
@@ -156,7 +109,7 @@ private slots:
         QVERIFY(!w.Option1->isChecked() && !w.Option2->isChecked() && !w.Option3->isChecked());
         QVERIFY(!w.cmdNext->isEnabled());
         QCOMPARE(w.tipo->caption(), QStringLiteral("Sei veramente un asso"));
-        QCOMPARE(w.tipo->foreColor(), green);
+        QCOMPARE(w.tipo->foreColor(), 65280u); // green
         QCOMPARE(game.state().kBanda, 256);
         QCOMPARE(game.state().yBanda, 512.0);
     }
