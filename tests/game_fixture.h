@@ -25,15 +25,34 @@ T takeFirst(std::deque<T>& queue, T otherwise)
 {
     if (queue.empty())
         return otherwise;
-    T first = queue.front();
+    T first = std::move(queue.front());
     queue.pop_front();
     return first;
 }
 
-// The desktop platform with scripted boxes, a timer that fires only when told
-// to, an optional scripted random source, and a temporary record directory.
-// Every call to the outside world goes to log(), so that tests can check
-// order; anything after the end of the program is marked.
+// Fires only when told to, and only while enabled, as the toolkit would.
+class ScriptedTimer : public QObject, public Timer {
+public:
+    ScriptedTimer(QObject* owner, std::function<void()> onTick) : QObject(owner), onTick_(std::move(onTick)) {}
+    void setInterval(int milliseconds) override { interval_ = milliseconds; }
+    int interval() const override { return interval_; }
+    void setEnabled(bool enabled) override { enabled_ = enabled; }
+    bool isEnabled() const override { return enabled_; }
+    void fire()
+    {
+        if (enabled_)
+            onTick_();
+    }
+
+private:
+    std::function<void()> onTick_;
+    int interval_ = 0;
+    bool enabled_ = false;
+};
+
+// The desktop platform with scripted boxes and timer, an optional scripted
+// random source, and a temporary record directory. What reaches the outside
+// world goes to log; anything after the end of the program is marked there.
 class ScriptedPlatform : public DesktopPlatform {
 public:
     // Answers for the coming Yes/No boxes, in order; a box with no answer left gets No.
@@ -41,7 +60,7 @@ public:
     void nameNext(const QString& name) { names_.push_back(name); }
     // Values the random source gives before it falls back to the real one.
     void drawNext(std::initializer_list<float> values) { draws_.insert(draws_.end(), values); }
-    // Runs while the next box is open, as a nested event would.
+    // Runs while the next message box is open, as a nested event would.
     void whileNextBoxIsOpen(std::function<void()> action) { duringBox_.push_back(std::move(action)); }
     void failRecordDirectory(const QString& reason) { directoryFailure_ = reason; }
     // Plays on the record of another game, as a second game on the same machine.
@@ -49,24 +68,24 @@ public:
 
     QString directory() const { return sharedDirectory_.isEmpty() ? dir_.path() : sharedDirectory_; }
     QString recordFile(const QString& name) const { return directory() + QLatin1Char('/') + name; }
-
     void note(const QString& event) { log.append(exitStatus >= 0 ? QStringLiteral("AFTER END: ") + event : event); }
 
     int messageBox(QWidget*, const QString& text, int style, const QString& title) override
     {
         boxes.push_back({text, style, title});
         note(QStringLiteral("box: ") + text);
-        if (!duringBox_.empty())
-            takeFirst(duringBox_, std::function<void()>())();
+        takeFirst(duringBox_, std::function<void()>([] {}))();
         return style == MsgStyle::YesNoQuestionDefaultNo ? takeFirst(answers_, MsgAnswer::No) : MsgAnswer::Ok;
     }
     QString inputBox(const QString& prompt, const QString& title) override
     {
         boxes.push_back({prompt, -1, title});
-        note(QStringLiteral("input: ") + prompt);
         return takeFirst(names_, QString());
     }
-    Timer* createTimer(QObject* owner, std::function<void()> onTick) override;
+    Timer* createTimer(QObject* owner, std::function<void()> onTick) override
+    {
+        return new ScriptedTimer(owner, std::move(onTick));
+    }
     float rnd() override { return takeFirst(draws_, DesktopPlatform::rnd()); }
     void randomize() override
     {
@@ -104,40 +123,6 @@ private:
     std::deque<std::function<void()>> duringBox_;
 };
 
-// Fires only when told to, and only while enabled, as the toolkit would.
-class ScriptedTimer : public QObject, public Timer {
-public:
-    ScriptedTimer(QObject* owner, std::function<void()> onTick, ScriptedPlatform& platform)
-        : QObject(owner), onTick_(std::move(onTick)), platform_(platform)
-    {
-    }
-    void setInterval(int milliseconds) override { interval_ = milliseconds; }
-    int interval() const override { return interval_; }
-    void setEnabled(bool enabled) override
-    {
-        if (enabled != enabled_)
-            platform_.note(enabled ? QStringLiteral("timer on") : QStringLiteral("timer off"));
-        enabled_ = enabled;
-    }
-    bool isEnabled() const override { return enabled_; }
-    void fire()
-    {
-        if (enabled_)
-            onTick_();
-    }
-
-private:
-    std::function<void()> onTick_;
-    ScriptedPlatform& platform_;
-    int interval_ = 0;
-    bool enabled_ = false;
-};
-
-inline Timer* ScriptedPlatform::createTimer(QObject* owner, std::function<void()> onTick)
-{
-    return new ScriptedTimer(owner, std::move(onTick), *this);
-}
-
 // A game started through its real start-up, with the boxes scripted.
 struct Game {
     ScriptedPlatform platform;
@@ -150,19 +135,27 @@ struct Game {
             tavola->Show();
     }
 
-    // The bytes of a file in the record directory, "<missing>" when there is none.
-    QByteArray file(const QString& name) const
+    TavolaWindow& w() const { return *tavola->window(); }
+    GameState& state() const { return tavola->state(); }
+    bool ended() const { return platform.exitStatus >= 0; }
+    bool timerEnabled() const { return w().Timer1->isEnabled(); }
+    QString fraction() const { return w().txtAnswer->text() + QLatin1Char('/') + w().Text3->text(); }
+    void setFraction(const QString& numerator, const QString& denominator) const
     {
-        QFile file(platform.recordFile(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    void writeFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(platform.recordFile(name));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
+        w().txtAnswer->setText(numerator);
+        w().Text3->setText(denominator);
     }
 
+    // What a player does: press and release a mouse button over the control.
+    void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        QTest::mouseClick(control, button, Qt::NoModifier, control->rect().center());
+    }
+    void tick(int count = 1) const
+    {
+        for (int i = 0; i < count; ++i)
+            static_cast<ScriptedTimer*>(w().Timer1)->fire();
+    }
     // Plays the given score, then quits with Yes.
     void quitWithScore(int score)
     {
@@ -172,36 +165,24 @@ struct Game {
         click(w().cmdExit);
     }
 
-    TavolaWindow& w() const { return *tavola->window(); }
-    GameState& state() const { return tavola->state(); }
-    bool ended() const { return platform.exitStatus >= 0; }
-
-    void setFraction(const QString& numerator, const QString& denominator) const
-    {
-        w().txtAnswer->setText(numerator);
-        w().Text3->setText(denominator);
-    }
-    QString fraction() const { return w().txtAnswer->text() + QLatin1Char('/') + w().Text3->text(); }
-
-    // What a player does: press and release a mouse button over the control.
-    void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) const
-    {
-        QTest::mouseClick(control, button, Qt::NoModifier, control->rect().center());
-    }
-
-    void tick(int count = 1) const
-    {
-        for (int i = 0; i < count; ++i)
-            static_cast<ScriptedTimer*>(w().Timer1)->fire();
-    }
-    bool timerEnabled() const { return w().Timer1->isEnabled(); }
-
     qsizetype boxCount(const QString& text) const
     {
         return std::count_if(platform.boxes.begin(), platform.boxes.end(), [&](const ShownBox& b) { return b.text == text; });
     }
     QString runtimeError() const { return platform.log.filter(QStringLiteral("runtime error")).value(0); }
     QStringList eventsAfterEnd() const { return platform.log.filter(QStringLiteral("AFTER END")); }
+
+    // The bytes of a file in the record directory, "<missing>" when there is none.
+    QByteArray file(const QString& name) const
+    {
+        QFile file(platform.recordFile(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    void writeFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(platform.recordFile(name));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    }
 };
 
 } // namespace orvetta::testing
