@@ -5,4 +5,4 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup --tests
 cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
