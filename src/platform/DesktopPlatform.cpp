@@ -214,9 +214,9 @@ FileOutcome DesktopPlatform::openRecord()
 FileResult<QByteArray> DesktopPlatform::readWhole(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
-    const std::string& content = name == recordScoreFile ? record_.score : record_.holder;
     if (name != recordScoreFile && name != recordHolderFile)
         return {std::nullopt, {path, QStringLiteral("non è un file del record")}};
+    const std::string& content = name == recordScoreFile ? record_.score : record_.holder;
     return {QByteArray(content.data(), static_cast<qsizetype>(content.size())), {}};
 }
 
