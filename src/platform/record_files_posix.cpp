@@ -94,6 +94,11 @@ std::string PosixRecordFiles::pathOf(StoreFile file) const
 
 namespace {
 
+StoreResult<int> cannotCreate(const std::string& path, int error)
+{
+    return {std::nullopt, {path, std::string("manca e non si può creare: ") + std::strerror(error), StoreFailure::Unusable}};
+}
+
 // Opens path (creating it empty with `mode` when missing) and checks that it
 // is what a record file must be.
 StoreResult<int> openChecked(const std::string& path, int access, mode_t mode, const std::optional<StoreOwner>& owner)
@@ -106,8 +111,7 @@ StoreResult<int> openChecked(const std::string& path, int access, mode_t mode, c
         if (raw < 0 && errno == EEXIST)
             return openChecked(path, access, mode, owner);
         if (raw < 0)
-            return {std::nullopt, {path, std::string("manca e non si può creare: ") + std::strerror(errno),
-                                   StoreFailure::Unusable}};
+            return cannotCreate(path, errno);
     }
     if (raw < 0)
         return {std::nullopt, problemAt(path, errno, StoreFailure::Unusable)};
@@ -118,8 +122,7 @@ StoreResult<int> openChecked(const std::string& path, int access, mode_t mode, c
         if (!given) {
             const int error = errno;
             ::unlink(path.c_str());
-            return {std::nullopt, {path, std::string("manca e non si può creare: ") + std::strerror(error),
-                                   StoreFailure::Unusable}};
+            return cannotCreate(path, error);
         }
     }
     struct stat info {};
