@@ -48,8 +48,7 @@ int playGame(int argc, char* argv[])
     const FileOutcome opened = directory ? platform.openRecord() : FileOutcome{false, directory.problem};
     const FileResult<SaveVerdict> saved = opened ? platform.saveRecord(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]))
                                                  : FileResult<SaveVerdict>{std::nullopt, opened.problem};
-    std::printf("directory %s, record %s", qPrintable(directory.value.value_or(QString())),
-                opened ? platform.readWhole(QStringLiteral("fraprod.txt")).value->constData() : "unread\n");
+    std::printf("directory %s, ", qPrintable(directory.value.value_or(QString())));
     if (!saved)
         std::printf("failed: %s: %s\n", qPrintable(saved.problem.path), qPrintable(saved.problem.reason));
     else

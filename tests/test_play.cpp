@@ -1,18 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up and play as the pupil meets them: the greeting, answers given by
-// real mouse releases on the picture buttons, what each new question clears
-// and keeps, the background and the window. Judging itself is checked against
-// typed text in test_faults.
+// The game as the pupil meets it: the greeting, answers given by real mouse
+// releases on the picture buttons (any typed text judged as the rules say),
+// what each new question clears and keeps, the background, the window, the
+// clock tick by tick and the menu commands.
 #include "game_fixture.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <cmath>
+#include <random>
 
 using namespace orvetta;
 using namespace orvetta::testing;
+
+namespace {
+
+const QString quitQuestion = QStringLiteral("Vuoi veramente lasciarmi  ?");
+const QString timeUp = QStringLiteral("Tempo scaduto");
+
+// The judging rules written out again, independently of the game's code: 1 right, 0 wrong, -1 uncounted.
+int expectedOutcome(int option, const QString& numerator, const QString& denominator)
+{
+    static const QRegularExpression number(QStringLiteral("^[ \t]*([+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+))"));
+    const auto valueOf = [](const QString& text) { return number.match(text).captured(1).toDouble(); };
+    const double n = valueOf(numerator), d = valueOf(denominator);
+    if (option != 3)
+        return (option == 1 ? d < n : d > n) ? 1 : 0;
+    const auto halfEven = [](double v) { return static_cast<long long>(std::nearbyint(v)); };
+    if (halfEven(d) == 0)
+        return 0;
+    const long long remainder = halfEven(n) % halfEven(d);
+    return remainder == 0 ? 1 : remainder > 0 ? 0 : -1;
+}
+
+// Up to 15 characters: one text in eight only digits, long numbers included; the others mostly digits,
+// signs, points and blanks, with letters and wide characters among them.
+QString randomText(std::mt19937_64& rng)
+{
+    static const QString characters = QStringLiteral("0123456789012345678901234567890123456789+-.. \taeExB\u00e8\u4e2d\u00df,");
+    const qsizetype alphabet = std::uniform_int_distribution<int>(0, 7)(rng) == 0 ? 10 : characters.size();
+    QString text;
+    for (int i = std::uniform_int_distribution<int>(0, 15)(rng); i > 0; --i)
+        text.append(characters[std::uniform_int_distribution<qsizetype>(0, alphabet - 1)(rng)]);
+    return text;
+}
+
+const QString verdictTexts[] = {QStringLiteral("Sei mitico"), QStringLiteral("Sei  un campione"),
+                                QStringLiteral("Sei veramente un asso")};
+
+} // namespace
 
 class PlayTest : public QObject {
     Q_OBJECT
@@ -38,27 +78,19 @@ private slots:
         game.tavola->Show();
         QVERIFY(!clockDuringGreeting);
         QVERIFY(game.timerEnabled());
-        QCOMPARE(game.platform.boxes[0].text, QStringLiteral("Come ti chiami?"));
-        QCOMPARE(game.platform.boxes[0].title, QStringLiteral("Orvetta"));
-        QCOMPARE(game.platform.boxes[1].text, greeting);
-        QCOMPARE(game.platform.boxes[1].style, MsgStyle::OkOnly);
-        QCOMPARE(game.platform.boxes[1].title, QStringLiteral("Orvetta"));
+        QCOMPARE(game.platform.boxes[0], (ShownBox{QStringLiteral("Come ti chiami?"), -1, QStringLiteral("Orvetta")}));
+        QCOMPARE(game.platform.boxes[1], (ShownBox{greeting, MsgStyle::OkOnly, QStringLiteral("Orvetta")}));
 
         TavolaWindow& w = game.w();
         QCOMPARE(w.lblnome1->caption(), name);
         QCOMPARE(w.lblnome1->textFormat(), Qt::PlainText);
         QVERIFY(w.lblnome1->width() >= w.lblnome1->fontMetrics().horizontalAdvance(name)); // shown whole
-        QCOMPARE(game.platform.randomizeCount, 2);
         QCOMPARE(game.fraction(), QStringLiteral("51/100"));
-        QCOMPARE(w.lblconto->caption(), QStringLiteral("00:15:00"));
-        QCOMPARE(game.state().secondiRestanti, std::int16_t(900));
         QVERIFY(w.isVisible() && (w.windowState() & Qt::WindowMaximized));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tessaloro"));
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(QApplication::focusWidget(), w.Option2);
         QVERIFY(!w.cmdNext->isEnabled());
-        QCOMPARE(w.tipo->caption(), QStringLiteral("Ok"));
-        QCOMPARE(w.lblScore->caption(), QStringLiteral("0"));
     }
 
     void onlyAMouseReleaseOverAButtonAnswers()
@@ -76,19 +108,20 @@ private slots:
         QCOMPARE(game.w().lblScore2->caption(), QStringLiteral("0"));
         QCOMPARE(game.w().tipo->caption(), QStringLiteral("Ok"));
         QCOMPARE(game.fraction(), question);
-
-        // A release alone, with a modifier held, counts.
-        game.setFraction(QStringLiteral("1"), QStringLiteral("100"));
-        QTest::mouseRelease(proper, Qt::RightButton, Qt::ShiftModifier, proper->rect().center());
-        QCOMPARE(game.w().lblScore->caption(), QStringLiteral("1"));
     }
 
+    // A new question clears the message, the buttons and Next, and keeps the
+    // verdict and the counters: full ones stay full and their total is true.
     void newQuestionClearsAndKeeps()
     {
         Game game;
-        game.setFraction(QStringLiteral("50"), QStringLiteral("25"));
-        game.click(game.w().Option3);
         TavolaWindow& w = game.w();
+        game.state().nEsatte = game.state().nErrate = 32767;
+        game.setFraction(QStringLiteral("1"), QStringLiteral("100"));
+        game.click(w.Option1);
+        QCOMPARE(w.tipo->caption(), QStringLiteral("Fai attenzione"));
+        game.setFraction(QStringLiteral("50"), QStringLiteral("25"));
+        game.click(w.Option3);
         w.lblMessage->setCaption(QStringLiteral("prima"));
         w.Option1->setSelected(true);
         w.cmdNext->setEnabled(true);
@@ -102,36 +135,23 @@ private slots:
         QVERIFY(!w.cmdNext->isEnabled());
         QCOMPARE(w.tipo->caption(), QStringLiteral("Sei veramente un asso"));
         QCOMPARE(w.tipo->foreColor(), 65280u); // green
-        QCOMPARE(game.state().kBanda, 256);
-        QCOMPARE(game.state().yBanda, 512.0);
-    }
-
-    void everyQuestionReseedsAndDrawsAfresh()
-    {
-        Game game;
-        QSet<QString> seen;
-        for (int i = 0; i < 50; ++i) {
-            game.tavola->cmdNext_Click();
-            seen.insert(game.fraction());
-        }
-        QCOMPARE(game.platform.randomizeCount, 2 + 50);
-        QVERIFY2(seen.size() > 30, "questions drawn in the same millisecond still differ");
-    }
-
-    void fullCountersStayAndTheTotalIsTrue()
-    {
-        Game game;
-        game.state().nEsatte = 32767;
-        game.state().nErrate = 32767;
-        for (OptionButton* answer : {game.w().Option2, game.w().Option1}) {
-            game.setFraction(QStringLiteral("1"), QStringLiteral("100"));
-            game.click(answer);
-        }
-        QCOMPARE(game.w().tipo->caption(), QStringLiteral("Fai attenzione"));
-        QCOMPARE(game.w().lblScore->caption(), QStringLiteral("32767"));
-        QCOMPARE(game.w().lblScore1->caption(), QStringLiteral("32767"));
-        QCOMPARE(game.w().lblScore2->caption(), QStringLiteral("65534"));
+        QCOMPARE(w.lblScore->caption() + ' ' + w.lblScore1->caption() + ' ' + w.lblScore2->caption(), QStringLiteral("32767 32767 65534"));
         QVERIFY(!game.ended());
+    }
+
+    // Two games started together ask other questions, and questions drawn in
+    // the same millisecond still differ.
+    void questionsDiffer()
+    {
+        Game first, second;
+        QStringList asked[2];
+        for (int i = 0; i < 100; ++i) {
+            Game& game = i % 2 ? second : first;
+            game.tavola->cmdNext_Click();
+            asked[i % 2] << game.fraction();
+        }
+        QVERIFY(asked[0] != asked[1]);
+        QVERIFY(QSet<QString>(asked[0].begin(), asked[0].end()).size() > 30);
     }
 
     void gradientFillsTheWindowBehindTransparentLabels()
@@ -148,8 +168,8 @@ private slots:
         for (int y = 1; y < image.height(); ++y) {
             const QColor c = image.pixelColor(820, y);
             QCOMPARE(QColor(c.red(), c.green(), 0), QColor(0, 0, 0));
-            QVERIFY2(c.blue() - image.pixelColor(820, y - 1).blue() <= 1, qPrintable(QStringLiteral("row %1").arg(y)));
-            QVERIFY(c.blue() >= image.pixelColor(820, y - 1).blue());
+            const int step = c.blue() - image.pixelColor(820, y - 1).blue();
+            QVERIFY2(step == 0 || step == 1, qPrintable(QStringLiteral("row %1").arg(y)));
         }
         QCOMPARE(image.pixelColor(820, 0), QColor(0, 0, 0));
         QCOMPARE(image.pixelColor(820, image.height() - 1), QColor(0, 0, 255));
@@ -159,7 +179,7 @@ private slots:
         QCOMPARE(image.pixelColor(inside), image.pixelColor(820, inside.y()));
     }
 
-    void keysAndTheCommandsThatDoNothing()
+    void keysCommandsAndTheCloseBox()
     {
         Game game;
         for (QLineEdit* box : {game.w().txtAnswer, game.w().Text3}) {
@@ -174,45 +194,40 @@ private slots:
         game.w().Command1->click();
         QCOMPARE(game.platform.boxes.size(), boxes);
         QCOMPARE(game.fraction(), question);
-        QCOMPARE(game.w().windowTitle(), QStringLiteral("Tessaloro"));
 
         // An access key presses Exit visibly, then clicks it.
         QVERIFY(QTest::qWaitForWindowActive(&game.w()));
         QTest::keyClick(&game.w(), Qt::Key_X, Qt::AltModifier);
-        QTRY_COMPARE(game.platform.boxes.back().text, QStringLiteral("Vuoi veramente lasciarmi  ?"));
-    }
+        QTRY_COMPARE(game.platform.boxes.back().text, quitQuestion);
 
-    void closeBoxEndsWithoutAskingOrSaving()
-    {
-        Game game;
+        // The close box ends the game without asking, and saves no record.
         game.state().nEsatte = 5;
         game.tavola->cmdNext_Click();
-        const size_t boxes = game.platform.boxes.size();
         game.w().close();
         QCOMPARE(game.platform.exitStatus, EXIT_SUCCESS);
-        QCOMPARE(game.platform.boxes.size(), boxes);
-        QCOMPARE(QFileInfo(game.platform.recordFile(QStringLiteral("fraprod.txt"))).size(), 0);
+        QCOMPARE(game.platform.boxes.size(), boxes + 1); // the quit question the access key asked
+        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray());
     }
 
     // The real boxes: their buttons read the game's own Italian texts whether
     // or not Qt's translations are installed.
     void desktopBoxes_data()
     {
-        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("style"); // -1 for the name box
         QTest::addColumn<QString>("press"); // a button's text, or "" for Escape
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QString>("answer");
         const QStringList yesNo{QStringLiteral("No"), QStringLiteral("Sì")};
         const QStringList okCancel{QStringLiteral("Annulla"), QStringLiteral("OK")};
-        QTest::newRow("question, Sì") << "question" << "Sì" << yesNo << QString::number(MsgAnswer::Yes);
-        QTest::newRow("question, Escape") << "question" << "" << yesNo << QString::number(MsgAnswer::No);
-        QTest::newRow("message") << "message" << "OK" << QStringList{QStringLiteral("OK")} << QString::number(MsgAnswer::Ok);
-        QTest::newRow("name, OK") << "name" << "OK" << okCancel << "Martina";
-        QTest::newRow("name, Annulla") << "name" << "Annulla" << okCancel << "";
+        QTest::newRow("question, Sì") << MsgStyle::YesNoQuestionDefaultNo << "Sì" << yesNo << QString::number(MsgAnswer::Yes);
+        QTest::newRow("question, Escape") << MsgStyle::YesNoQuestionDefaultNo << "" << yesNo << QString::number(MsgAnswer::No);
+        QTest::newRow("message") << MsgStyle::OkOnly << "OK" << QStringList{QStringLiteral("OK")} << QString::number(MsgAnswer::Ok);
+        QTest::newRow("name, OK") << -1 << "OK" << okCancel << "Martina";
+        QTest::newRow("name, Annulla") << -1 << "Annulla" << okCancel << "";
     }
     void desktopBoxes()
     {
-        QFETCH(QString, box);
+        QFETCH(int, style);
         QFETCH(QString, press);
         QFETCH(QStringList, buttons);
         QFETCH(QString, answer);
@@ -220,28 +235,204 @@ private slots:
         QStringList texts;
         QTimer::singleShot(0, qApp, [&] {
             QWidget* shown = QApplication::activeModalWidget();
-            QPushButton* pressed = nullptr;
-            for (QPushButton* button : shown->findChildren<QPushButton*>()) {
-                texts << button->text();
-                if (button->text() == press)
-                    pressed = button;
-            }
             if (auto* name = shown->findChild<QLineEdit*>())
                 QTest::keyClicks(name, QStringLiteral("Martina"));
-            if (pressed)
+            for (QPushButton* button : shown->findChildren<QPushButton*>())
+                texts << button->text();
+            if (QPushButton* pressed = shown->findChildren<QPushButton*>().value(texts.indexOf(press)))
                 pressed->click();
             else
                 QTest::keyClick(shown, Qt::Key_Escape);
         });
-        const QString given = box == QStringLiteral("name")
-                                  ? platform.inputBox(QStringLiteral("Come ti chiami?"), applicationTitle)
-                                  : QString::number(platform.messageBox(nullptr, QStringLiteral("?"),
-                                                                        box == QStringLiteral("question") ? MsgStyle::YesNoQuestionDefaultNo
-                                                                                                          : MsgStyle::OkOnly,
-                                                                        applicationTitle));
+        const QString given = style < 0 ? platform.inputBox(QStringLiteral("Come ti chiami?"), applicationTitle)
+                                        : QString::number(platform.messageBox(nullptr, QStringLiteral("?"), style, applicationTitle));
         texts.sort();
         QCOMPARE(texts, buttons);
         QCOMPARE(given, answer);
+    }
+
+    // Ticks count down and borrow; the caption shows the clock only while minimized.
+    void clockAndCaption()
+    {
+        Game game;
+        TavolaWindow& w = game.w();
+        const size_t boxes = game.platform.boxes.size();
+        game.tick();
+        QCOMPARE(w.lblconto->caption(), QStringLiteral("00:14:59"));
+        game.tick(60);
+        QCOMPARE(w.lblconto->caption(), QStringLiteral("00:13:59"));
+        w.showMinimized();
+        QCOMPARE(w.windowTitle(), QStringLiteral("00:13:59"));
+        game.tick(5);
+        QCOMPARE(w.windowTitle(), QStringLiteral("00:13:59"));
+        w.showNormal();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tessaloro"));
+        w.showMaximized();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tessaloro"));
+        QCOMPARE(game.platform.boxes.size(), boxes);
+        QVERIFY(game.timerEnabled());
+    }
+
+    void realTimerSettings()
+    {
+        Game game(QStringLiteral("Anna"), false);
+        game.platform.realTimer = true;
+        game.tavola->Show();
+        const QList<QTimer*> timers = game.w().findChildren<QTimer*>();
+        QCOMPARE(timers.size(), 1);
+        QCOMPARE(timers.front()->interval(), 1000);
+        QVERIFY(timers.front()->isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(game.w().lblconto->caption(), QStringLiteral("00:14:59"), 5000);
+    }
+
+    // The first tick at 00:00:00 asks to quit; ticks that fall due under its
+    // boxes never pile up more.
+    void endOfTime_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("stay") << "stay";
+        QTest::newRow("quit") << "quit";
+    }
+    void endOfTime()
+    {
+        QFETCH(QString, how);
+        Game game;
+        game.state().nEsatte = 3;
+        game.tavola->cmdNext_Click();
+        game.tick(900);
+        game.platform.whileNextBoxIsOpen([&] { game.tick(3); }); // under the quit question
+        game.platform.whileNextBoxIsOpen([&] { game.tick(3); }); // under "Tempo scaduto"
+        game.platform.answerNext(how == QStringLiteral("quit") ? MsgAnswer::Yes : MsgAnswer::No);
+        game.tick();
+        QVERIFY(!game.timerEnabled());
+        QVERIFY(game.platform.log.filter(QStringLiteral("AFTER END")).isEmpty());
+        QCOMPARE(game.boxCount(quitQuestion), 1);
+        if (how == QStringLiteral("quit")) {
+            QCOMPARE(game.platform.exitStatus, EXIT_SUCCESS);
+            QCOMPARE(game.boxCount(timeUp), 0);
+            QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray("3\r\n"));
+            return;
+        }
+        QCOMPARE(game.boxCount(timeUp), 1);
+        QCOMPARE(game.platform.log.filter(QStringLiteral("beep")).size(), 1);
+        QCOMPARE(game.platform.boxes.back(), (ShownBox{timeUp, MsgStyle::OkOnly, QStringLiteral("Orvetta")}));
+        QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:00:00"));
+        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray());
+
+        // The quiz goes on after the end of time.
+        game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
+        game.click(game.w().Option2);
+        QCOMPARE(game.w().lblScore->caption(), QStringLiteral("4"));
+    }
+
+    // While a box of the menu or of Exit is open the clock goes on; OK or No changes nothing else.
+    void boxesOfTheMenuAndExit_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<ShownBox>("shown");
+        const QString help = QStringLiteral(" devi solo ripassare le caratteristiche dei vari tipi di frazioni e "
+                                            "cliccare sul pulsante corrispondente.  Ciao");
+        const int yesNo = MsgStyle::YesNoQuestionDefaultNo;
+        QTest::newRow("help") << "help" << "Anna" << ShownBox{"Anna" + help, MsgStyle::OkOnly, "Orvetta"};
+        QTest::newRow("help, no name") << "help" << "" << ShownBox{help, MsgStyle::OkOnly, "Orvetta"};
+        QTest::newRow("new game, No") << "new game" << "Anna" << ShownBox{"INIZIAMO UNA NUOVA GARA  ?", yesNo, "INIZIARE NUOVA GARA"};
+        QTest::newRow("exit, No") << "exit" << "Anna" << ShownBox{quitQuestion, yesNo, "Uscire dal programma"};
+    }
+    void boxesOfTheMenuAndExit()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, name);
+        QFETCH(ShownBox, shown);
+        Game game(name);
+        game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
+        game.click(game.w().Option2);
+        TavolaWindow* before = game.tavola->window();
+        const QString question = game.fraction();
+        game.platform.whileNextBoxIsOpen([&] { game.tick(5); });
+        if (command == QStringLiteral("help"))
+            game.w().HELP->trigger();
+        else if (command == QStringLiteral("new game"))
+            game.w().Next->trigger();
+        else
+            game.click(game.w().cmdExit);
+        QCOMPARE(game.platform.boxes.back(), shown);
+        QCOMPARE(game.tavola->window(), before);
+        QCOMPARE(game.fraction(), question);
+        QCOMPARE(game.w().lblScore->caption(), QStringLiteral("1"));
+        QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:14:55"));
+        QVERIFY(game.timerEnabled() && !game.ended());
+        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray());
+    }
+
+    void newGameAnsweredYes_data()
+    {
+        QTest::addColumn<int>("ticks");
+        QTest::newRow("during the game") << 30;
+        QTest::newRow("after the end of time") << 901;
+    }
+    void newGameAnsweredYes()
+    {
+        QFETCH(int, ticks);
+        Game game;
+        game.state().nEsatte = 7;
+        game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
+        game.click(game.w().Option1);
+        game.tick(ticks);
+        // Another game saved a record meanwhile; the new game reads it.
+        game.writeFile(QStringLiteral("fraprod.txt"), "4\r\n");
+
+        QPointer<TavolaWindow> old = game.tavola->window();
+        auto* oldTimer = static_cast<ScriptedTimer*>(old->Timer1);
+        game.platform.nameNext(QStringLiteral("Bruno"));
+        game.platform.answerNext(MsgAnswer::Yes);
+        old->Next->trigger();
+        QVERIFY(!old->isVisible() && !oldTimer->isEnabled());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(old.isNull());
+
+        TavolaWindow& w = game.w();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.lblScore->caption() + ' ' + w.lblScore1->caption() + ' ' + w.lblScore2->caption(), QStringLiteral("0 0 0"));
+        QCOMPARE(w.tipo->caption(), QStringLiteral("Ok"));
+        QCOMPARE(w.lblnome1->caption(), QStringLiteral("Bruno"));
+        QCOMPARE(w.lblpunti->caption(), QStringLiteral("4\r\n"));
+        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray("4\r\n"));
+        QCOMPARE(w.lblconto->caption(), QStringLiteral("00:15:00"));
+        game.tick();
+        QCOMPARE(w.lblconto->caption(), QStringLiteral("00:14:59"));
+    }
+
+    void anyTypedTextIsJudgedAsTheRulesSay()
+    {
+        const quint64 seed = 1712;
+        std::mt19937_64 rng(seed);
+        Game game;
+        int counted[3] = {0, 0, 0};
+        const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 100000; ++i) {
+            TavolaWindow& w = game.w();
+            if (i % 20000 == 0)
+                game.state().nEsatte = game.state().nErrate = 0; // keep the counters below their limit
+            const QString numerator = randomText(rng), denominator = randomText(rng);
+            game.setFraction(numerator, denominator);
+            const int option = std::uniform_int_distribution<int>(1, 3)(rng);
+            const int expected = expectedOutcome(option, numerator, denominator);
+            const int rightBefore = game.state().nEsatte, wrongBefore = game.state().nErrate;
+            game.click(option == 1 ? w.Option1 : option == 2 ? w.Option2 : w.Option3, buttons[i % 3]);
+            ++counted[expected + 1];
+            const QString verdict = expected == 1 ? verdictTexts[option - 1] : expected == 0 ? QStringLiteral("Fai attenzione") : QString();
+            const int right = rightBefore + (expected == 1), wrong = wrongBefore + (expected == 0);
+            if (w.lblScore->caption() != QString::number(right) || w.lblScore1->caption() != QString::number(wrong)
+                || w.lblScore2->caption() != QString::number(right + wrong) || w.tipo->caption() != verdict
+                || (expected >= 0 && w.tipo->foreColor() != (expected == 1 ? 65280u : 255u))) // green, red
+                QFAIL(qPrintable(QStringLiteral("answer %1 (seed %2): \"%3\" over \"%4\" with Option%5 shows \"%6\"")
+                                     .arg(i).arg(seed).arg(numerator, denominator).arg(option).arg(w.tipo->caption())));
+        }
+        qInfo("typed input (seed %llu): 100000 answers in %lld ms: %d right, %d wrong, %d uncounted, all as the rules say",
+              seed, clock.elapsed(), counted[2], counted[1], counted[0]);
     }
 };
 

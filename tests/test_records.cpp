@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The record files on disk: start-up, quitting with a record, and files that
-// are broken, planted or busy.
+// The record files on disk: start-up, quitting with a record, files that are
+// broken or planted, and the figures of games killed while they save and of
+// two games saving at once.
 #include "game_fixture.h"
+#include "platform/record_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 
+#include <random>
+#include <thread>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orvetta;
 using namespace orvetta::testing;
@@ -17,7 +23,7 @@ const QString scoreFile = QStringLiteral("fraprod.txt");
 const QString nameFile = QStringLiteral("fraprod1.txt");
 const QString congratulation = QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\"");
 
-// A game started on record files that hold the given bytes, or on the record of another game.
+// A game started on record files that hold the given bytes.
 struct RecordGame : Game {
     RecordGame(const QByteArray& score, const QByteArray& holder, const QString& name = QStringLiteral("Anna"))
         : Game(name, false)
@@ -26,12 +32,6 @@ struct RecordGame : Game {
         writeFile(nameFile, holder);
         tavola->Show();
     }
-    RecordGame(const Game& first, const QString& name) : Game(name, false)
-    {
-        platform.shareRecordWith(first.platform);
-        tavola->Show();
-    }
-    bool congratulated() const { return boxCount(congratulation) > 0; }
 };
 
 QString modeOf(const QString& path)
@@ -39,6 +39,19 @@ QString modeOf(const QString& path)
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? QString::number(info.st_mode & 07777, 8)
                                                                    : QStringLiteral("missing");
+}
+
+const QString saverProgram = QStringLiteral(FAULT_SAVER);
+
+// The N of a whole pair "N", "Player N" as one save writes it; 0 before any save, -1 for anything else.
+qint64 saveIn(const RecordPair& pair)
+{
+    if (pair == RecordPair{})
+        return 0;
+    const std::string number = pair.score.substr(0, pair.score.find('\r'));
+    const bool whole = !number.empty() && number.find_first_not_of("0123456789") == std::string::npos
+                       && pair.score == number + "\r\n" && pair.holder == "Player " + number + "\r\n";
+    return whole ? std::stoll(number) : -1;
 }
 
 } // namespace
@@ -53,7 +66,6 @@ private slots:
         Game game;
         ::umask(umaskBefore);
         QCOMPARE(game.file(scoreFile) + game.file(nameFile), QByteArray());
-        QCOMPARE(game.w().lblpunti->caption() + game.w().lblnome->caption(), QString());
         QCOMPARE(game.state().cartellaWin, game.platform.directory() + QStringLiteral("/"));
         for (bool saved : {false, true}) {
             if (saved)
@@ -99,50 +111,26 @@ private slots:
         RecordGame game(storedScore, holder, name);
         QCOMPARE(game.w().lblpunti->caption(), QString::fromLocal8Bit(storedScore));
         QCOMPARE(game.w().lblnome->caption(), QString::fromUtf8("Niccolò\r\n"));
-        QCOMPARE(game.file(scoreFile) + game.file(nameFile), storedScore + holder);
         game.quitWithScore(score);
-
-        const ShownBox& question = game.platform.boxes[2];
-        QCOMPARE(question.text, QStringLiteral("Vuoi veramente lasciarmi  ?"));
-        QCOMPARE(question.title, QStringLiteral("Uscire dal programma"));
-        QCOMPARE(question.style, MsgStyle::YesNoQuestionDefaultNo);
         QCOMPARE(game.platform.exitStatus, EXIT_SUCCESS);
-        QVERIFY(!game.timerEnabled());
-        game.tick();
-        QVERIFY(game.eventsAfterEnd().isEmpty());
         const bool saved = !savedName.isEmpty();
         QCOMPARE(game.file(scoreFile) + game.file(nameFile),
                  saved ? QByteArray::number(score) + "\r\n" + savedName : storedScore + holder);
-        const QString lastBox = saved ? congratulation : question.text;
+        const QString lastBox = saved ? congratulation : QStringLiteral("Vuoi veramente lasciarmi  ?");
         QCOMPARE(game.platform.log.last(2), (QStringList{QStringLiteral("box: ") + lastBox, QStringLiteral("end")}));
-    }
-
-    void aSaveCutShortIsFinishedByTheNextGame()
-    {
-        RecordGame game("12\r\n", "Old\r\n");
-        // Something the name file cannot be replaced by.
-        const QString planted = game.platform.recordFile(nameFile);
-        QVERIFY(QFile::remove(planted) && QDir().mkpath(planted + QStringLiteral("/inside")));
-        game.quitWithScore(13);
-        QVERIFY(game.runtimeError().contains(nameFile));
-        QVERIFY(!game.congratulated());
-        QCOMPARE(game.platform.exitStatus, EXIT_FAILURE);
-
-        QVERIFY(QDir(planted).removeRecursively());
-        RecordGame next(game, QStringLiteral("Bea"));
-        QCOMPARE(next.w().lblpunti->caption() + next.w().lblnome->caption(), QStringLiteral("13\r\nAnna\r\n"));
-        QCOMPARE(game.file(nameFile), QByteArray("Anna\r\n"));
     }
 
     void aLowerScoreSavedSecondWritesNothing()
     {
         RecordGame first("10\r\n", "Old\r\n", QStringLiteral("Alba"));
-        RecordGame second(first, QStringLiteral("Bruno"));
+        Game second(QStringLiteral("Bruno"), false);
+        second.platform.shareRecordWith(first.platform);
+        second.tavola->Show();
         QCOMPARE(second.w().lblpunti->caption(), QStringLiteral("10\r\n"));
         first.quitWithScore(50);
-        QVERIFY(first.congratulated());
+        QCOMPARE(first.boxCount(congratulation), 1);
         second.quitWithScore(20);
-        QVERIFY(!second.congratulated());
+        QCOMPARE(second.boxCount(congratulation), 0);
         QCOMPARE(second.platform.exitStatus, EXIT_SUCCESS);
         QCOMPARE(first.file(scoreFile) + first.file(nameFile), QByteArray("50\r\nAlba\r\n"));
     }
@@ -162,17 +150,14 @@ private slots:
         QFETCH(QString, planted);
         QFETCH(bool, atStartUp);
         QFETCH(QString, named);
-        QTemporaryDir elsewhere;
-        const QString victim = elsewhere.filePath(QStringLiteral("victim.txt"));
         RecordGame game("12\r\n", "Old\r\n");
-        const QString path = game.platform.recordFile(scoreFile);
+        const QString path = game.platform.recordFile(scoreFile), victim = QStringLiteral("victim.txt");
+        const bool linkedFile = planted == QStringLiteral("link to a file");
         QFile::remove(path);
-        if (planted == QStringLiteral("link to a file")) {
-            QFile file(victim);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("99\r\n") == 4);
-        }
+        if (linkedFile)
+            game.writeFile(victim, "99\r\n");
         if (planted.contains(QStringLiteral("link")))
-            QVERIFY(QFile::link(victim, path));
+            QVERIFY(QFile::link(game.platform.recordFile(victim), path));
         else if (planted == QStringLiteral("directory"))
             QVERIFY(QDir().mkdir(path));
         else if (planted == QStringLiteral("FIFO"))
@@ -191,16 +176,93 @@ private slots:
             QVERIFY(!game.w().isVisible());
         } else {
             game.quitWithScore(13);
-            QVERIFY(!game.congratulated());
         }
         QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(game.platform.exitStatus, EXIT_FAILURE);
-        QVERIFY(game.runtimeError().contains(named));
+        QVERIFY(game.platform.log.filter(QStringLiteral("runtime error")).value(0).contains(named));
         // Neither read, written nor created through a link.
-        const bool linkedFile = planted == QStringLiteral("link to a file");
-        QFile target(victim);
-        QCOMPARE(target.exists(), linkedFile);
-        QVERIFY(!linkedFile || (target.open(QIODevice::ReadOnly) && target.readAll() == "99\r\n"));
+        QCOMPARE(game.file(victim), linkedFile ? QByteArray("99\r\n") : QByteArray("<missing>"));
+    }
+
+    // After each kill, the next reader finishes or drops what the killed save
+    // left: the pair is then one save's pair, whole.
+    void killedWhileSaving_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::newRow("the game's own files, replaced") << QStringLiteral("open");
+        QTest::newRow("protected files, rewritten in place") << QStringLiteral("protected");
+    }
+    void killedWhileSaving()
+    {
+        QFETCH(QString, layout);
+        QTemporaryDir dir;
+        const StoreOwner owner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())};
+        PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
+                               layout == QStringLiteral("protected") ? std::optional(owner) : std::nullopt);
+        const quint64 seed = 20240611;
+        std::mt19937_64 rng(seed);
+        int kills = 0, broken = 0, cutShort = 0;
+        qint64 next = 1;
+        QElapsedTimer clock;
+        clock.start();
+        for (; kills < 100; ++kills) {
+            QProcess saver;
+            saver.start(saverProgram, {QStringLiteral("save"), dir.path(), layout, QString::number(next)});
+            QVERIFY(saver.waitForReadyRead(10000));
+            std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 10000)(rng)));
+            saver.kill();
+            QVERIFY(saver.waitForFinished(10000));
+            cutShort += QFileInfo(dir.filePath(QStringLiteral("fraprod.journal"))).size() > 0;
+            const auto record = readRecord(files);
+            QVERIFY2(record, record.problem.reason.c_str());
+            const qint64 saved = saveIn(*record.value);
+            broken += saved < next - 1;
+            next = std::max(next, saved + 1);
+            if (next > maxRecordScore - 1000) { // keep every save a record
+                QCOMPARE(files.write(StoreFile::Score, "0\r\n").kind, StoreFailure::None);
+                next = 1;
+            }
+        }
+        qInfo("killed while saving, %s (seed %llu): %d kills in %lld ms, journals left for the next reader to finish "
+              "or drop: %d, pairs found broken, mixed or older: %d",
+              qPrintable(layout), seed, kills, clock.elapsed(), cutShort, broken);
+        QCOMPARE(broken, 0);
+
+        // Whatever the kills left, the next game saves at once and leaves nothing behind.
+        QProcess later;
+        later.start(saverProgram, {QStringLiteral("save"), dir.path(), layout, QString::number(next), QStringLiteral("1")});
+        QVERIFY(later.waitForFinished(10000));
+        QCOMPARE(later.exitCode(), 0);
+        QCOMPARE(saveIn(*readRecord(files).value), next);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral("fraprod.journal"), QStringLiteral("fraprod.lock"),
+                              QStringLiteral("fraprod.txt"), QStringLiteral("fraprod1.txt")}));
+    }
+
+    void twoGamesSavingAtOnce()
+    {
+        QTemporaryDir dir;
+        PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(), std::nullopt);
+        int reads = 0, broken = 0;
+        for (int round = 0; round < 20; ++round) {
+            QProcess games[2];
+            for (int g = 0; g < 2; ++g)
+                games[g].start(saverProgram, {QStringLiteral("save"), dir.path(), QStringLiteral("open"),
+                                              QString::number(g * 1000 + round * 10 + 1), QStringLiteral("5")});
+            while (games[0].state() != QProcess::NotRunning || games[1].state() != QProcess::NotRunning) {
+                const auto record = readRecord(files);
+                ++reads;
+                broken += !record || saveIn(*record.value) < 0;
+                games[0].waitForFinished(1);
+                games[1].waitForFinished(1);
+            }
+            QCOMPARE(games[0].exitCode() + games[1].exitCode(), 0);
+            // A lower score never replaces a higher one.
+            QCOMPARE(saveIn(*readRecord(files).value), 1000 + round * 10 + 5);
+        }
+        qInfo("two games saving at once: 20 rounds of 2 x 5 saves, %d reads meanwhile, pairs found broken or mixed: %d",
+              reads, broken);
+        QCOMPARE(broken, 0);
     }
 };
 

@@ -36,7 +36,6 @@ public:
         QObject::connect(timer_, &QTimer::timeout, this, std::move(onTick));
     }
     void setInterval(int milliseconds) override { timer_->setInterval(milliseconds); }
-    int interval() const override { return timer_->interval(); }
     void setEnabled(bool enabled) override
     {
         if (enabled && !timer_->isActive())

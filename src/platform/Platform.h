@@ -32,7 +32,6 @@ class Timer {
 public:
     virtual ~Timer() = default;
     virtual void setInterval(int milliseconds) = 0;
-    virtual int interval() const = 0;
     virtual void setEnabled(bool enabled) = 0;
     virtual bool isEnabled() const = 0;
 };
