@@ -139,8 +139,8 @@ private slots:
         QVERIFY(!game.ended());
     }
 
-    // Two games started together ask other questions, and questions drawn in
-    // the same millisecond still differ.
+    // Two games started together ask other questions, and questions drawn
+    // within the same second still differ.
     void questionsDiffer()
     {
         Game first, second;
