@@ -14,6 +14,10 @@
 
 namespace orvetta::testing {
 
+const QString scoreFile = QStringLiteral("fraprod.txt");
+const QString nameFile = QStringLiteral("fraprod1.txt");
+const QString quitQuestion = QStringLiteral("Vuoi veramente lasciarmi  ?");
+
 struct ShownBox {
     QString text;
     int style; // -1 for the input box

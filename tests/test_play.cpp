@@ -19,7 +19,6 @@ using namespace orvetta::testing;
 
 namespace {
 
-const QString quitQuestion = QStringLiteral("Vuoi veramente lasciarmi  ?");
 const QString timeUp = QStringLiteral("Tempo scaduto");
 
 // The judging rules written out again, independently of the game's code: 1 right, 0 wrong, -1 uncounted.
@@ -206,7 +205,7 @@ private slots:
         game.w().close();
         QCOMPARE(game.platform.exitStatus, EXIT_SUCCESS);
         QCOMPARE(game.platform.boxes.size(), boxes + 1); // the quit question the access key asked
-        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray());
+        QCOMPARE(game.file(scoreFile), QByteArray());
     }
 
     // The real boxes: their buttons read the game's own Italian texts whether
@@ -310,14 +309,14 @@ private slots:
         if (how == QStringLiteral("quit")) {
             QCOMPARE(game.platform.exitStatus, EXIT_SUCCESS);
             QCOMPARE(game.boxCount(timeUp), 0);
-            QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray("3\r\n"));
+            QCOMPARE(game.file(scoreFile), QByteArray("3\r\n"));
             return;
         }
         QCOMPARE(game.boxCount(timeUp), 1);
         QCOMPARE(game.platform.log.filter(QStringLiteral("beep")).size(), 1);
         QCOMPARE(game.platform.boxes.back(), (ShownBox{timeUp, MsgStyle::OkOnly, QStringLiteral("Orvetta")}));
         QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:00:00"));
-        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray());
+        QCOMPARE(game.file(scoreFile), QByteArray());
 
         // The quiz goes on after the end of time.
         game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
@@ -362,7 +361,7 @@ private slots:
         QCOMPARE(game.w().lblScore->caption(), QStringLiteral("1"));
         QCOMPARE(game.w().lblconto->caption(), QStringLiteral("00:14:55"));
         QVERIFY(game.timerEnabled() && !game.ended());
-        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray());
+        QCOMPARE(game.file(scoreFile), QByteArray());
     }
 
     void newGameAnsweredYes_data()
@@ -380,7 +379,7 @@ private slots:
         game.click(game.w().Option1);
         game.tick(ticks);
         // Another game saved a record meanwhile; the new game reads it.
-        game.writeFile(QStringLiteral("fraprod.txt"), "4\r\n");
+        game.writeFile(scoreFile, "4\r\n");
 
         QPointer<TavolaWindow> old = game.tavola->window();
         auto* oldTimer = static_cast<ScriptedTimer*>(old->Timer1);
@@ -397,7 +396,7 @@ private slots:
         QCOMPARE(w.tipo->caption(), QStringLiteral("Ok"));
         QCOMPARE(w.lblnome1->caption(), QStringLiteral("Bruno"));
         QCOMPARE(w.lblpunti->caption(), QStringLiteral("4\r\n"));
-        QCOMPARE(game.file(QStringLiteral("fraprod.txt")), QByteArray("4\r\n"));
+        QCOMPARE(game.file(scoreFile), QByteArray("4\r\n"));
         QCOMPARE(w.lblconto->caption(), QStringLiteral("00:15:00"));
         game.tick();
         QCOMPARE(w.lblconto->caption(), QStringLiteral("00:14:59"));

@@ -19,8 +19,6 @@ using namespace orvetta::testing;
 
 namespace {
 
-const QString scoreFile = QStringLiteral("fraprod.txt");
-const QString nameFile = QStringLiteral("fraprod1.txt");
 const QString congratulation = QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\"");
 
 // A game started on record files that hold the given bytes.
@@ -116,7 +114,7 @@ private slots:
         const bool saved = !savedName.isEmpty();
         QCOMPARE(game.file(scoreFile) + game.file(nameFile),
                  saved ? QByteArray::number(score) + "\r\n" + savedName : storedScore + holder);
-        const QString lastBox = saved ? congratulation : QStringLiteral("Vuoi veramente lasciarmi  ?");
+        const QString lastBox = saved ? congratulation : quitQuestion;
         QCOMPARE(game.platform.log.last(2), (QStringList{QStringLiteral("box: ") + lastBox, QStringLiteral("end")}));
     }
 
@@ -236,7 +234,7 @@ private slots:
         QCOMPARE(saveIn(*readRecord(files).value), next);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{QStringLiteral("fraprod.journal"), QStringLiteral("fraprod.lock"),
-                              QStringLiteral("fraprod.txt"), QStringLiteral("fraprod1.txt")}));
+                              scoreFile, nameFile}));
     }
 
     void twoGamesSavingAtOnce()
