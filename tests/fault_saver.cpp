@@ -30,7 +30,7 @@ int saveMany(const std::string& directory, const std::string& layout, long long 
     std::fflush(stdout);
     for (long long n = first; count < 0 || n < first + count; ++n) {
         const std::string number = std::to_string(n);
-        const auto saved = saveRecord(files, number, "Player " + number);
+        const auto saved = saveRecord(files, number, "Player " + number, "fault_saver");
         if (!saved) {
             std::fprintf(stderr, "save %lld failed: %s: %s\n", n, saved.problem.path.c_str(), saved.problem.reason.c_str());
             return 1;
@@ -52,7 +52,7 @@ int playGame(int argc, char* argv[])
     if (!saved)
         std::printf("failed: %s: %s\n", qPrintable(saved.problem.path), qPrintable(saved.problem.reason));
     else
-        std::puts(*saved.value == SaveVerdict::Saved ? "saved" : "not a record");
+        std::puts(*saved.value == SaveVerdict::Saved ? "saved" : *saved.value == SaveVerdict::Kept ? "kept" : "not a record");
     return saved ? 0 : 1;
 }
 

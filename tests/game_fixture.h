@@ -70,6 +70,8 @@ public:
     void failRecordDirectory(const QString& reason) { directoryFailure_ = reason; }
     // Plays on the record of another game, as a second game on the same machine.
     void shareRecordWith(const ScriptedPlatform& other) { sharedDirectory_ = other.directory(); }
+    // Saves through this program, as an installed game saves through the record helper.
+    void saveThrough(const QString& helper) { helper_ = helper; }
 
     QString directory() const { return sharedDirectory_.isEmpty() ? dir_.path() : sharedDirectory_; }
     QString recordFile(const QString& name) const { return directory() + QLatin1Char('/') + name; }
@@ -96,7 +98,10 @@ public:
     {
         if (!directoryFailure_.isEmpty())
             return {std::nullopt, {directory(), directoryFailure_}};
-        return useOwnDirectory(directory());
+        const FileResult<QString> found = useOwnDirectory(directory());
+        if (!helper_.isEmpty())
+            useHelper(helper_);
+        return found;
     }
     void beep() override { note(QStringLiteral("beep")); }
     void reportRuntimeError(int number, const QString& description) override
@@ -116,7 +121,7 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QString sharedDirectory_, directoryFailure_;
+    QString sharedDirectory_, directoryFailure_, helper_;
     std::deque<int> answers_;
     std::deque<QString> names_;
     std::deque<float> draws_;

@@ -4,6 +4,7 @@
 // two games saving at once.
 #include "game_fixture.h"
 #include "platform/record_files.h"
+#include "records/record_history.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -91,6 +92,8 @@ private slots:
         QTest::newRow("accented name") << QByteArray("2\r\n") << 5 << QString::fromUtf8("Niccolò")
                                        << QString::fromUtf8("Niccolò\r\n").toLocal8Bit();
         QTest::newRow("pasted line breaks") << QByteArray("2\r\n") << 5 << "Leo\r\nMaria\rB\nC" << QByteArray("Leo Maria B C\r\n");
+        QTest::newRow("terminal controls") << QByteArray("2\r\n") << 5 << QString::fromUtf8("A\x1b[31mB\aC\x7f\u0085D\u202eE\u2066F\tG")
+                                           << QByteArray("A [31mB C  D E F G\r\n");
         QTest::newRow("name plays no part") << QByteArray("40\r\n") << 39 << "Zed" << QByteArray();
         QTest::newRow("binary bytes") << QByteArray("\x01\xfe\xff\x80", 4) << 5 << "Leo" << QByteArray("Leo\r\n");
         QTest::newRow("NUL bytes after a number") << QByteArray("7\0\0\r\n", 5) << 5 << "Leo" << QByteArray();
@@ -116,6 +119,40 @@ private slots:
                  saved ? QByteArray::number(score) + "\r\n" + savedName : storedScore + holder);
         const QString lastBox = saved ? congratulation : quitQuestion;
         QCOMPARE(game.platform.log.last(2), (QStringList{QStringLiteral("box: ") + lastBox, QStringLiteral("end")}));
+        // The next game shows the holder as the file holds it.
+        Game next(QStringLiteral("Bruno"), false);
+        next.platform.shareRecordWith(game.platform);
+        next.tavola->Show();
+        QCOMPARE(next.w().lblnome->caption(), QString::fromLocal8Bit(next.file(nameFile)));
+    }
+
+    // What the game does with each answer of the record helper to a save.
+    void quittingThroughTheHelper_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("logged"); // what the game shows last before it ends
+        QTest::newRow("saved") << QByteArray("saved\n") << QStringLiteral("box: ") + congratulation;
+        QTest::newRow("not a record") << QByteArray("not a record\n") << QStringLiteral("box: ") + quitQuestion;
+        QTest::newRow("kept until the lock is free")
+            << QByteArray("kept\n") << QStringLiteral("box: Il tuo record sarà registrato appena il computer lo permette.");
+        QTest::newRow("anything else") << QByteArray("saved\nmore\n") << QStringLiteral("runtime error 75");
+    }
+    void quittingThroughTheHelper()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, logged);
+        Game game(QStringLiteral("Anna"), false);
+        const QString helper = game.platform.recordFile(QStringLiteral("helper"));
+        game.writeFile(QStringLiteral("helper"), "#!/bin/sh\nprintf '%s ' \"$@\" >\"$0.args\"\ncat >\"$0.name\"\nprintf '"
+                                                     + answer + "'\n");
+        QVERIFY(QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner));
+        game.platform.saveThrough(helper);
+        game.tavola->Show();
+        game.quitWithScore(13);
+        QCOMPARE(game.file(QStringLiteral("helper.args")) + game.file(QStringLiteral("helper.name")), QByteArray("save 13 Anna"));
+        QVERIFY2(game.platform.log.value(game.platform.log.size() - 2).startsWith(logged), qPrintable(game.platform.log.join('|')));
+        QCOMPARE(game.platform.log.last(), QStringLiteral("end"));
+        QCOMPARE(game.platform.exitStatus, logged.startsWith(QStringLiteral("runtime")) ? EXIT_FAILURE : EXIT_SUCCESS);
     }
 
     void aLowerScoreSavedSecondWritesNothing()
@@ -232,9 +269,36 @@ private slots:
         QVERIFY(later.waitForFinished(10000));
         QCOMPARE(later.exitCode(), 0);
         QCOMPARE(saveIn(*readRecord(files).value), next);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{QStringLiteral("fraprod.journal"), QStringLiteral("fraprod.lock"),
-                              scoreFile, nameFile}));
+        QStringList left{QStringLiteral("fraprod.journal"), QStringLiteral("fraprod.lock"), scoreFile, nameFile};
+        if (layout == QStringLiteral("protected"))
+            left.prepend(QStringLiteral("fraprod.history"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), left);
+    }
+
+    // However long the history grows, it keeps the newest lines whole.
+    void theHistoryKeepsItsNewestLines()
+    {
+        QTemporaryDir dir;
+        PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
+                               StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())});
+        const std::string name(4000, 'n');
+        for (int score = 1; score <= 100; ++score)
+            QCOMPARE(saveRecord(files, std::to_string(score), name, "leo").value, SaveVerdict::Saved);
+        const auto history = files.history();
+        QVERIFY(history);
+        QList<QByteArray> lines = QByteArray::fromStdString(*history.value).split('\n');
+        QVERIFY(history.value->size() <= maxHistoryBytes && lines.size() > 10);
+        QCOMPARE(lines.takeLast(), QByteArray()); // ends with a whole line
+        // Each line is one save, with what it replaced, up to the newest.
+        QByteArrayList saved;
+        for (const QByteArray& line : lines) {
+            const QByteArrayList fields = line.split('\t');
+            saved.append(fields.mid(1, 3).join(' ') + ' ' + fields.value(5) + (fields.value(4) == name.c_str() ? "" : " ?"));
+        }
+        QByteArrayList expected;
+        for (int score = 101 - int(lines.size()); score <= 100; ++score)
+            expected.append("leo save " + QByteArray::number(score) + ' ' + QByteArray::number(score - 1));
+        QCOMPARE(saved, expected);
     }
 
     void twoGamesSavingAtOnce()

@@ -131,6 +131,11 @@ void DesktopPlatform::randomize()
     engine_.seed(seed);
 }
 
+void DesktopPlatform::useHelper(const QString& helper)
+{
+    helper_ = helper;
+}
+
 FileResult<QString> DesktopPlatform::useOwnDirectory(const QString& directory)
 {
     recordDirectory_ = directory;
@@ -147,8 +152,8 @@ FileResult<QString> DesktopPlatform::recordDirectory()
                                 ? QString()
                                 : QString::fromLocal8Bit(buffer, static_cast<qsizetype>(length));
     // A standard user may not write the Windows directory: the record then stays with the user.
-    const RecordDirectoryChoice choice = chooseRecordDirectory(probeDirectory(windows, false), [] {
-        return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), false);
+    const RecordDirectoryChoice choice = chooseRecordDirectory(probeDirectory(windows), [] {
+        return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     });
     if (!choice.notice.isEmpty())
         announce(choice.notice);
@@ -168,7 +173,7 @@ FileResult<QString> DesktopPlatform::recordDirectory()
     const QString machineWide = QStringLiteral(ORVETTA_RECORD_DIRECTORY);
     const QString helper = QStringLiteral(ORVETTA_RECORD_HELPER);
     const auto ownDirectory = [] {
-        return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), false);
+        return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     };
     DirectoryProbe machineWideProbe;
     if (QFileInfo(helper).isExecutable()) {
@@ -182,7 +187,10 @@ FileResult<QString> DesktopPlatform::recordDirectory()
         // Where a helper is installed only the helper writes the machine-wide record.
         machineWideProbe = {machineWide, false, record.problem.path + QStringLiteral(": ") + record.problem.reason};
     } else {
-        machineWideProbe = probeDirectory(machineWide, true);
+        // Without the helper the game never writes the machine-wide record
+        // itself: a directory every player could write lets each delete or
+        // plant the others' files.
+        machineWideProbe = {machineWide, false, QStringLiteral("manca il programma del record %1").arg(helper)};
     }
     const RecordDirectoryChoice choice = chooseRecordDirectory(machineWideProbe, ownDirectory);
     if (!choice.notice.isEmpty())
@@ -225,9 +233,10 @@ FileResult<SaveVerdict> DesktopPlatform::saveRecord(const QString& score, const 
     if (!helper_.isEmpty())
         return saveThroughHelper(helper_, scoreBytes, holderBytes);
     auto files = recordFilesIn(recordDirectory_);
+    // The player's own record keeps no history of who saved it.
     const StoreResult<SaveVerdict> saved = orvetta::saveRecord(
         *files, std::string_view(scoreBytes.constData(), static_cast<size_t>(scoreBytes.size())),
-        std::string_view(holderBytes.constData(), static_cast<size_t>(holderBytes.size())));
+        std::string_view(holderBytes.constData(), static_cast<size_t>(holderBytes.size())), {});
     if (!saved)
         return {std::nullopt, fileProblem(saved.problem)};
     return {*saved.value, {}};

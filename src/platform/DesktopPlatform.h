@@ -31,6 +31,8 @@ protected:
     // The record in a directory of the caller's own, read and written by the
     // game itself: for tests and benchmarks.
     FileResult<QString> useOwnDirectory(const QString& directory);
+    // The record through a helper program of the caller's choosing: for tests.
+    void useHelper(const QString& helper);
 
 private:
     std::mt19937 engine_;

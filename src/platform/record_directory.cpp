@@ -33,7 +33,7 @@ RecordDirectoryChoice chooseRecordDirectory(const DirectoryProbe& machineWide,
 }
 
 #ifdef Q_OS_WIN
-DirectoryProbe probeDirectory(const QString& path, bool)
+DirectoryProbe probeDirectory(const QString& path)
 {
     if (path.isEmpty())
         return {path, false, QStringLiteral("la cartella non si conosce")};
@@ -46,7 +46,7 @@ DirectoryProbe probeDirectory(const QString& path, bool)
     return {path, true, {}};
 }
 #else
-DirectoryProbe probeDirectory(const QString& path, bool sharedByEveryPlayer)
+DirectoryProbe probeDirectory(const QString& path)
 {
     const QByteArray native = QFile::encodeName(path);
     struct stat info {};
@@ -55,8 +55,6 @@ DirectoryProbe probeDirectory(const QString& path, bool sharedByEveryPlayer)
             return {path, false, QString::fromLocal8Bit(std::strerror(errno))};
         if (!QDir().mkpath(path))
             return {path, false, QStringLiteral("la cartella non esiste e non si può creare")};
-        if (sharedByEveryPlayer)
-            ::chmod(native.constData(), 0777); // every player replaces the record files
         if (::stat(native.constData(), &info) != 0)
             return {path, false, QString::fromLocal8Bit(std::strerror(errno))};
     }

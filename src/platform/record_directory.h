@@ -25,8 +25,8 @@ struct RecordDirectoryChoice {
 RecordDirectoryChoice chooseRecordDirectory(const DirectoryProbe& machineWide,
                                             const std::function<DirectoryProbe()>& probeFallback);
 
-// Creates the directory when missing (shared ones writable by every player)
-// and tells whether records can be read and written there.
-DirectoryProbe probeDirectory(const QString& path, bool sharedByEveryPlayer);
+// Creates the directory when missing and tells whether records can be read
+// and written there.
+DirectoryProbe probeDirectory(const QString& path);
 
 } // namespace orvetta

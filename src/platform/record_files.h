@@ -16,6 +16,8 @@ struct StoreOwner {
 
 // Files larger than this are not record files; reading one is refused.
 inline constexpr long long maxRecordFileBytes = 64 * 1024;
+// Past this many, a save that cannot wait for the lock is refused as Busy.
+inline constexpr int maxKeptSaves = 100;
 
 // The record files of `directory`, never opened through a link, never blocking
 // on a FIFO or device, and only if they are regular files.
@@ -25,9 +27,14 @@ inline constexpr long long maxRecordFileBytes = 64 * 1024;
 // has a single link and is rewritten in place, so it keeps its owner and mode.
 // A missing file is created only by whoever may give it that owner.
 //
+// Saves kept while the lock stays taken go to the subdirectory fraprod.kept,
+// one file each, written whole and then renamed into place; protected, it
+// belongs to `owner` and is closed to everyone outside the group, and the
+// history of changes is fraprod.history, kept like the record files.
+//
 // Open (a build's or a player's own directory): missing files are created
 // readable by every player, whatever the umask, and each write replaces a file
-// by renaming a new one over it.
+// by renaming a new one over it. No history is kept.
 class PosixRecordFiles : public RecordFiles {
 public:
     PosixRecordFiles(std::string directory, std::optional<StoreOwner> protectedBy);
@@ -39,8 +46,16 @@ public:
     void unlock() override;
     StoreResult<std::string> read(StoreFile file) override;
     StoreProblem write(StoreFile file, const std::string& bytes) override;
+    StoreProblem keep(const std::string& entry) override;
+    StoreResult<std::vector<KeptEntry>> kept() override;
+    StoreProblem forget(const std::string& id) override;
+    StoreProblem appendHistory(const std::string& line) override;
+    StoreResult<std::string> history();
 
 private:
+    bool keptDirectoryMissing() const;
+    StoreResult<int> openKeptDirectory(bool createWhenMissing);
+
     std::string pathOf(const std::string& name) const;
     std::string pathOf(StoreFile file) const;
 

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/record_files.h"
 
+#include "records/record_history.h"
+
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -16,6 +21,12 @@ namespace {
 
 constexpr std::string_view lockFileName = "fraprod.lock";
 constexpr std::string_view journalFileName = "fraprod.journal";
+constexpr std::string_view historyFileName = "fraprod.history";
+constexpr std::string_view keptDirectoryName = "fraprod.kept";
+constexpr std::string_view keptPrefix = "save-";
+constexpr std::string_view unfinishedPrefix = ".new-";
+// Far beyond any entry a save writes.
+constexpr long long maxKeptEntryBytes = 16 * 1024;
 
 StoreProblem problemAt(const std::string& path, int error, StoreFailure kind = StoreFailure::Io)
 {
@@ -101,7 +112,8 @@ StoreResult<int> cannotCreate(const std::string& path, int error)
 
 // Opens path (creating it empty with `mode` when missing) and checks that it
 // is what a record file must be.
-StoreResult<int> openChecked(const std::string& path, int access, mode_t mode, const std::optional<StoreOwner>& owner)
+StoreResult<int> openChecked(const std::string& path, int access, mode_t mode, const std::optional<StoreOwner>& owner,
+                             long long maxBytes = maxRecordFileBytes)
 {
     const int flags = access | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     int raw = ::open(path.c_str(), flags);
@@ -109,7 +121,7 @@ StoreResult<int> openChecked(const std::string& path, int access, mode_t mode, c
     if (missing) {
         raw = ::open(path.c_str(), flags | O_CREAT | O_EXCL, mode);
         if (raw < 0 && errno == EEXIST)
-            return openChecked(path, access, mode, owner);
+            return openChecked(path, access, mode, owner, maxBytes);
         if (raw < 0)
             return cannotCreate(path, errno);
     }
@@ -134,9 +146,42 @@ StoreResult<int> openChecked(const std::string& path, int access, mode_t mode, c
         return {std::nullopt, {path, "non appartiene al proprietario e al gruppo del record", StoreFailure::Unusable}};
     if (owner && info.st_nlink != 1)
         return {std::nullopt, {path, "ha più di un collegamento", StoreFailure::Unusable}};
-    if (info.st_size > maxRecordFileBytes)
+    if (info.st_size > maxBytes)
         return {std::nullopt, {path, "è troppo grande per essere un file del record", StoreFailure::Unusable}};
     return {fd.release(), {}};
+}
+
+// The whole content of an open file, refused past maxBytes.
+StoreResult<std::string> readAll(int fd, const std::string& path, long long maxBytes)
+{
+    std::string content;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return {std::nullopt, problemAt(path, errno)};
+        if (n == 0)
+            return {std::move(content), {}};
+        content.append(buffer, static_cast<std::size_t>(n));
+        if (static_cast<long long>(content.size()) > maxBytes)
+            return {std::nullopt, {path, "è troppo grande per essere un file del record", StoreFailure::Unusable}};
+    }
+}
+
+bool writeAllAt(int fd, std::string_view bytes, off_t offset)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        offset += n;
+    }
+    return true;
 }
 
 // Temporary files of a save that was killed before it renamed them. Only a
@@ -201,21 +246,7 @@ StoreResult<std::string> PosixRecordFiles::read(StoreFile file)
     if (!opened)
         return {std::nullopt, opened.problem};
     Descriptor fd(*opened.value);
-    std::string content;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return {std::nullopt, problemAt(path, errno)};
-        if (n == 0)
-            break;
-        content.append(buffer, static_cast<std::size_t>(n));
-        if (static_cast<long long>(content.size()) > maxRecordFileBytes)
-            return {std::nullopt, {path, "è troppo grande per essere un file del record", StoreFailure::Unusable}};
-    }
-    return {std::move(content), {}};
+    return readAll(fd.get(), path, maxRecordFileBytes);
 }
 
 StoreProblem PosixRecordFiles::write(StoreFile file, const std::string& bytes)
@@ -246,6 +277,163 @@ StoreProblem PosixRecordFiles::write(StoreFile file, const std::string& bytes)
     }
     syncDirectory(directory_);
     return {};
+}
+
+bool PosixRecordFiles::keptDirectoryMissing() const
+{
+    struct stat info {};
+    return ::lstat(pathOf(std::string(keptDirectoryName)).c_str(), &info) != 0 && errno == ENOENT;
+}
+
+StoreResult<int> PosixRecordFiles::openKeptDirectory(bool createWhenMissing)
+{
+    const std::string path = pathOf(std::string(keptDirectoryName));
+    // Only the open layout makes it: a protected one is laid out by root.
+    if (createWhenMissing && !owner_ && ::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+        return {std::nullopt, problemAt(path, errno)};
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (fd.get() < 0)
+        return {std::nullopt, problemAt(path, errno, StoreFailure::Unusable)};
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        return {std::nullopt, problemAt(path, errno)};
+    // Others could read what is kept, or plant a save of their own.
+    if (owner_ && (info.st_uid != owner_->uid || info.st_gid != owner_->gid || (info.st_mode & S_IRWXO) != 0))
+        return {std::nullopt, {path, "non è una cartella del solo gruppo del record", StoreFailure::Unusable}};
+    return {fd.release(), {}};
+}
+
+StoreProblem PosixRecordFiles::keep(const std::string& entry)
+{
+    const std::string directory = pathOf(std::string(keptDirectoryName));
+    if (owner_ && keptDirectoryMissing())
+        return {{}, {}, StoreFailure::Busy}; // a layout without the place: the save fails as the lock did
+    auto opened = openKeptDirectory(true);
+    if (!opened)
+        return opened.problem;
+    Descriptor dir(*opened.value);
+    int count = 0;
+    if (DIR* listing = ::fdopendir(::dup(dir.get()))) {
+        while (const dirent* item = ::readdir(listing))
+            count += std::string_view(item->d_name).starts_with(keptPrefix);
+        ::closedir(listing);
+    }
+    if (count >= maxKeptSaves)
+        return {directory, "troppi record aspettano già di essere salvati", StoreFailure::Busy};
+
+    std::string unfinished = directory + '/' + std::string(unfinishedPrefix) + "XXXXXX";
+    Descriptor fd(::mkstemp(unfinished.data()));
+    if (fd.get() < 0)
+        return problemAt(directory, errno);
+    const std::string name = unfinished.substr(unfinished.rfind('/') + 1);
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
+    char kept[64];
+    std::snprintf(kept, sizeof kept, "%s%020lld-%s", std::string(keptPrefix).c_str(),
+                  static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since).count()),
+                  name.c_str() + unfinishedPrefix.size());
+    // Readable by the group: the next holder of the lock may be another player's helper.
+    const bool written = writeAll(fd.get(), entry) && ::fchmod(fd.get(), 0640) == 0 && ::fsync(fd.get()) == 0
+                         && ::renameat2(dir.get(), name.c_str(), dir.get(), kept, RENAME_NOREPLACE) == 0;
+    if (!written) {
+        const int error = errno;
+        ::unlinkat(dir.get(), name.c_str(), 0);
+        return problemAt(directory, error);
+    }
+    ::fsync(dir.get());
+    return {};
+}
+
+StoreResult<std::vector<KeptEntry>> PosixRecordFiles::kept()
+{
+    if (keptDirectoryMissing())
+        return {std::vector<KeptEntry>{}, {}}; // nothing was ever kept here
+    auto opened = openKeptDirectory(false);
+    if (!opened)
+        return {std::nullopt, opened.problem};
+    Descriptor dir(*opened.value);
+    DIR* listing = ::fdopendir(::dup(dir.get()));
+    if (!listing)
+        return {std::nullopt, problemAt(pathOf(std::string(keptDirectoryName)), errno)};
+    std::vector<std::string> names;
+    const auto stale = std::chrono::system_clock::now() - std::chrono::minutes(1);
+    while (const dirent* item = ::readdir(listing)) {
+        const std::string_view name = item->d_name;
+        struct stat info {};
+        if (name.starts_with(keptPrefix))
+            names.emplace_back(name);
+        else if (name.starts_with(unfinishedPrefix) && ::fstatat(dir.get(), item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
+                 && std::chrono::system_clock::from_time_t(info.st_mtime) < stale)
+            ::unlinkat(dir.get(), item->d_name, 0); // left by a save killed while it wrote
+    }
+    ::closedir(listing);
+    std::sort(names.begin(), names.end());
+
+    std::vector<KeptEntry> entries;
+    for (const std::string& name : names) {
+        KeptEntry entry{name, {}};
+        // Anything that is not a single regular file of the group is kept as
+        // an empty entry, which is only forgotten.
+        Descriptor fd(::openat(dir.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat info {};
+        if (fd.get() >= 0 && ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1
+            && (!owner_ || info.st_gid == owner_->gid))
+            if (auto bytes = readAll(fd.get(), name, maxKeptEntryBytes))
+                entry.bytes = std::move(*bytes.value);
+        entries.push_back(std::move(entry));
+    }
+    return {std::move(entries), {}};
+}
+
+StoreProblem PosixRecordFiles::forget(const std::string& id)
+{
+    if (id.find('/') != std::string::npos || !id.starts_with(keptPrefix))
+        return {id, "non è un record in attesa", StoreFailure::BadInput};
+    auto opened = openKeptDirectory(false);
+    if (!opened)
+        return opened.problem;
+    Descriptor dir(*opened.value);
+    if (::unlinkat(dir.get(), id.c_str(), 0) != 0 && errno != ENOENT)
+        return problemAt(pathOf(std::string(keptDirectoryName)) + '/' + id, errno);
+    ::fsync(dir.get());
+    return {};
+}
+
+StoreProblem PosixRecordFiles::appendHistory(const std::string& line)
+{
+    if (!owner_)
+        return {};
+    const std::string path = pathOf(std::string(historyFileName));
+    auto opened = openChecked(path, O_RDWR, 0660, owner_, static_cast<long long>(maxHistoryBytes));
+    if (!opened)
+        return opened.problem;
+    Descriptor fd(*opened.value);
+    auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
+    if (!content)
+        return content.problem;
+    const off_t size = static_cast<off_t>(content.value->size());
+    bool written = false;
+    if (content.value->size() + line.size() <= maxHistoryBytes) {
+        written = writeAllAt(fd.get(), line, size) && ::fsync(fd.get()) == 0;
+    } else {
+        // In place, as the directory is root's: the newest lines go to the
+        // front, then the rest is cut. They never overlap the bytes they are
+        // copied from, so a save stopped half-way leaves them whole.
+        const std::string all = *content.value + line;
+        const std::string_view newest = newestHistory(all);
+        written = writeAllAt(fd.get(), newest, 0) && ::fsync(fd.get()) == 0
+                  && ::ftruncate(fd.get(), static_cast<off_t>(newest.size())) == 0 && ::fsync(fd.get()) == 0;
+    }
+    return written ? StoreProblem{} : problemAt(path, errno);
+}
+
+StoreResult<std::string> PosixRecordFiles::history()
+{
+    const std::string path = pathOf(std::string(historyFileName));
+    auto opened = openChecked(path, O_RDONLY, 0660, owner_, static_cast<long long>(maxHistoryBytes));
+    if (!opened)
+        return {std::nullopt, opened.problem};
+    Descriptor fd(*opened.value);
+    return readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
 }
 
 } // namespace orvetta

@@ -4,7 +4,14 @@
 // Installed set-group-id games, it is the only writer of a directory that only
 // root may change; the game runs it to read the record and to save a new one:
 //   orvetta-record read          prints both files, framed as "<size> <size>\n" and the bytes
-//   orvetta-record save SCORE    the holder's name on standard input; prints "saved" or "not a record"
+//   orvetta-record save SCORE    the holder's name on standard input; prints "saved",
+//                                "not a record", or "kept" when the lock stayed taken
+// and, for root only:
+//   orvetta-record history       prints the history of changes to the record
+//   orvetta-record reset         empties the record
+// Anyone may run it and save any score: what it guarantees is that every
+// change is made whole, under the lock, and named in the history with the
+// login of the real user, which the caller cannot choose.
 // Problems go to standard error as "path: reason", with an exit status that
 // tells their kind. Nothing it is given changes where the record lives.
 #include "platform/record_files.h"
@@ -15,6 +22,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <signal.h>
 #include <string>
 #include <sys/stat.h>
@@ -25,10 +33,13 @@ using namespace orvetta;
 namespace {
 
 constexpr int usageStatus = 64;
+constexpr int notAllowedStatus = 77;
 
 // Whatever the caller left behind: no environment, no descriptors beyond the
-// three standard ones (which are always open), a known umask, and a file-size
-// signal that fails a write instead of killing the save half-way.
+// three standard ones (which are always open), a known umask, a file-size
+// signal that fails a write instead of killing the save half-way, and no
+// stop from the terminal while the lock may be held. (SIGSTOP cannot be
+// ignored: a save that finds the lock held by a stopped helper is kept.)
 void startClean()
 {
     ::clearenv();
@@ -39,6 +50,17 @@ void startClean()
     ::close_range(3, ~0U, 0);
     ::signal(SIGXFSZ, SIG_IGN);
     ::signal(SIGPIPE, SIG_IGN);
+    for (const int stop : {SIGTSTP, SIGTTIN, SIGTTOU})
+        ::signal(stop, SIG_IGN);
+}
+
+// Who runs this, from the real uid, which the caller cannot choose.
+std::string realLogin()
+{
+    const uid_t uid = ::getuid();
+    if (const passwd* entry = ::getpwuid(uid))
+        return entry->pw_name;
+    return "uid " + std::to_string(uid);
 }
 
 int report(const StoreProblem& problem)
@@ -88,9 +110,16 @@ int main(int argc, char* argv[])
 {
     startClean();
     const std::string command = argc > 1 ? argv[1] : "";
-    if (!((command == "read" && argc == 2) || (command == "save" && argc == 3))) {
-        std::fputs("usage: orvetta-record read | orvetta-record save SCORE < name\n", stderr);
+    const bool forRoot = command == "history" || command == "reset";
+    if (!((command == "read" && argc == 2) || (command == "save" && argc == 3) || (forRoot && argc == 2))) {
+        std::fputs("usage: orvetta-record read | orvetta-record save SCORE < name\n"
+                   "       orvetta-record history | orvetta-record reset   (root only)\n",
+                   stderr);
         return usageStatus;
+    }
+    if (forRoot && ::getuid() != 0) {
+        std::fprintf(stderr, "orvetta-record: solo root può usare «%s»\n", command.c_str());
+        return notAllowedStatus;
     }
     const std::string directory = ORVETTA_RECORD_DIRECTORY;
     if (const StoreProblem problem = checkDirectory(directory))
@@ -103,12 +132,25 @@ int main(int argc, char* argv[])
             return report(record.problem);
         return writeOut(framePair(*record.value)) ? 0 : static_cast<int>(StoreFailure::Io);
     }
+    if (command == "history") {
+        const auto history = files.history();
+        if (!history)
+            return report(history.problem);
+        return writeOut(*history.value) ? 0 : static_cast<int>(StoreFailure::Io);
+    }
+    if (command == "reset") {
+        if (const StoreProblem problem = resetRecord(files, realLogin()))
+            return report(problem);
+        return 0;
+    }
     std::string name;
     if (!readName(name))
         return report({"orvetta-record", "il nome non si può leggere", StoreFailure::Io});
-    const auto saved = saveRecord(files, argv[2], name);
+    const auto saved = saveRecord(files, argv[2], name, realLogin());
     if (!saved)
         return report(saved.problem);
-    return writeOut(*saved.value == SaveVerdict::Saved ? "saved\n" : "not a record\n") ? 0
-                                                                                      : static_cast<int>(StoreFailure::Io);
+    const char* verdict = *saved.value == SaveVerdict::Saved ? "saved\n"
+                          : *saved.value == SaveVerdict::Kept ? "kept\n"
+                                                              : "not a record\n";
+    return writeOut(verdict) ? 0 : static_cast<int>(StoreFailure::Io);
 }

@@ -73,6 +73,8 @@ FileResult<SaveVerdict> saveThroughHelper(const QString& helper, const QByteArra
         return {SaveVerdict::Saved, {}};
     if (answer.output == "not a record\n")
         return {SaveVerdict::NotARecord, {}};
+    if (answer.output == "kept\n")
+        return {SaveVerdict::Kept, {}};
     return {std::nullopt, unexpected(helper, answer)};
 }
 

@@ -38,6 +38,12 @@ void Tavola::cmdExit_Click()
         endProgram();
         return;
     }
+    // Another game holds the record and has not let go: the save waits for it.
+    if (*saved.value == SaveVerdict::Kept) {
+        box(QStringLiteral("Il tuo record sarà registrato appena il computer lo permette."), MsgStyle::OkOnly);
+        endProgram();
+        return;
+    }
     box(QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\""), MsgStyle::OkOnly);
     endProgram();
 }

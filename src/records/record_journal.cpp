@@ -10,6 +10,8 @@ namespace orvetta {
 namespace {
 
 constexpr std::string_view journalHeader = "orvetta-journal 1\n";
+constexpr std::string_view keptHeader = "orvetta-kept 1\n";
+constexpr std::size_t checkSize = 9;
 
 std::uint32_t crc32(std::string_view bytes)
 {
@@ -62,29 +64,76 @@ std::optional<RecordPair> unframePair(std::string_view framed)
     return RecordPair{std::string(framed.substr(0, scoreSize)), std::string(framed.substr(scoreSize))};
 }
 
+namespace {
+
+std::string checked(std::string_view header, const std::string& content)
+{
+    const std::string body = std::string(header) + content;
+    return body + checkLine(body);
+}
+
+// What follows the header of a whole entry whose check matches.
+std::optional<std::string_view> checkedContent(std::string_view header, std::string_view entry)
+{
+    if (entry.size() < header.size() + checkSize || !entry.starts_with(header))
+        return std::nullopt;
+    const std::string_view body = entry.substr(0, entry.size() - checkSize);
+    if (entry.substr(body.size()) != checkLine(body))
+        return std::nullopt;
+    return body.substr(header.size());
+}
+
+// Lines exactly as a save writes them.
+bool isSavedPair(const RecordPair& pair)
+{
+    if (!pair.score.ends_with("\r\n") || !pair.holder.ends_with("\r\n"))
+        return false;
+    const std::string_view score = std::string_view(pair.score).substr(0, pair.score.size() - 2);
+    const std::string_view holder = std::string_view(pair.holder).substr(0, pair.holder.size() - 2);
+    return scoreLine(score) == pair.score && holder.find_first_of("\r\n") == std::string_view::npos
+           && holderLine(holder) == pair.holder;
+}
+
+} // namespace
+
 std::string encodeJournal(const RecordPair& pair)
 {
-    const std::string body = std::string(journalHeader) + framePair(pair);
-    return body + checkLine(body);
+    return checked(journalHeader, framePair(pair));
 }
 
 std::optional<RecordPair> decodeJournal(std::string_view journal)
 {
-    constexpr std::size_t checkSize = 9;
-    if (journal.size() < journalHeader.size() + checkSize || !journal.starts_with(journalHeader))
+    const auto content = checkedContent(journalHeader, journal);
+    if (!content)
         return std::nullopt;
-    const std::string_view body = journal.substr(0, journal.size() - checkSize);
-    if (journal.substr(body.size()) != checkLine(body))
-        return std::nullopt;
-    const auto pair = unframePair(body.substr(journalHeader.size()));
-    if (!pair || !pair->score.ends_with("\r\n") || !pair->holder.ends_with("\r\n"))
-        return std::nullopt;
-    const std::string_view score = std::string_view(pair->score).substr(0, pair->score.size() - 2);
-    const std::string_view holder = std::string_view(pair->holder).substr(0, pair->holder.size() - 2);
-    if (scoreLine(score) != pair->score || holder.find_first_of("\r\n") != std::string_view::npos
-        || holderLine(holder) != pair->holder)
+    const auto pair = unframePair(*content);
+    if (!pair || !(isSavedPair(*pair) || *pair == RecordPair{}))
         return std::nullopt;
     return pair;
+}
+
+std::string encodeKeptSave(const KeptSave& save)
+{
+    return checked(keptHeader, std::to_string(save.when) + '\n' + withoutControls(save.saver) + '\n' + framePair(save.pair));
+}
+
+std::optional<KeptSave> decodeKeptSave(std::string_view entry)
+{
+    auto content = checkedContent(keptHeader, entry);
+    if (!content)
+        return std::nullopt;
+    std::size_t when = 0;
+    if (!readSize(*content, '\n', when))
+        return std::nullopt;
+    const std::size_t loginEnd = content->find('\n');
+    if (loginEnd == std::string_view::npos)
+        return std::nullopt;
+    KeptSave save{static_cast<long long>(when), std::string(content->substr(0, loginEnd)), {}};
+    const auto pair = unframePair(content->substr(loginEnd + 1));
+    if (!pair || !isSavedPair(*pair))
+        return std::nullopt;
+    save.pair = *pair;
+    return save;
 }
 
 } // namespace orvetta

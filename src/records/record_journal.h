@@ -17,7 +17,20 @@ std::optional<RecordPair> unframePair(std::string_view framed);
 
 std::string encodeJournal(const RecordPair& pair);
 // The pair of a whole journal whose check matches and whose lines are record
-// lines a save could have written; nothing for anything else.
+// lines a save could have written (or the empty pair of a reset); nothing for
+// anything else.
 std::optional<RecordPair> decodeJournal(std::string_view journal);
+
+// A save that could not wait for the lock, kept until someone holds it.
+struct KeptSave {
+    long long when = 0; // seconds since the epoch
+    std::string saver;  // the login name of whoever saved it
+    RecordPair pair;
+    bool operator==(const KeptSave&) const = default;
+};
+
+std::string encodeKeptSave(const KeptSave& save);
+// Nothing for an entry cut short, changed, or holding lines no save writes.
+std::optional<KeptSave> decodeKeptSave(std::string_view entry);
 
 } // namespace orvetta

@@ -28,10 +28,14 @@ struct RecordPair {
 // sign, blanks or leading zeros; nothing for any other text.
 std::optional<std::string> scoreLine(std::string_view digits);
 
-// The name as one line ending in CR LF; each line break inside it (CR LF, CR
-// or LF) becomes one blank. Nothing for a name with a NUL byte or longer than
-// maxHolderBytes.
+// The name as one line ending in CR LF, with nothing a terminal would act
+// on: each line break inside it (CR LF, CR or LF), each other control
+// character (C0, DEL, C1) and each bidirectional formatting character becomes
+// one blank. Nothing for a name with a NUL byte or longer than maxHolderBytes.
 std::optional<std::string> holderLine(std::string_view name);
+
+// The same blanking, on any text, without the line end.
+std::string withoutControls(std::string_view text);
 
 // The number a record-score file stands for: the number its text begins with.
 double recordValue(std::string_view content);

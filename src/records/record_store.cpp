@@ -1,9 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/record_store.h"
 
+#include "records/record_history.h"
 #include "records/record_journal.h"
 
+#include <ctime>
+
 namespace orvetta {
+
+StoreProblem RecordFiles::keep(const std::string&)
+{
+    return {{}, "un'altra partita sta salvando il record da troppo tempo", StoreFailure::Busy};
+}
+
+StoreResult<std::vector<KeptEntry>> RecordFiles::kept()
+{
+    return {std::vector<KeptEntry>{}, {}};
+}
+
+StoreProblem RecordFiles::forget(const std::string&)
+{
+    return {};
+}
+
+StoreProblem RecordFiles::appendHistory(const std::string&)
+{
+    return {};
+}
+
 namespace {
 
 class HeldLock {
@@ -49,6 +73,62 @@ StoreProblem rollForward(RecordFiles& files)
     return files.write(StoreFile::Journal, {});
 }
 
+// Under the lock: the history first, so that no change goes unrecorded
+// whenever the program is stopped, then the journal, then the files.
+StoreProblem replace(RecordFiles& files, const RecordPair& pair, const RecordPair& replaced, std::string_view saver,
+                     std::string_view action)
+{
+    const long long now = static_cast<long long>(std::time(nullptr));
+    if (StoreProblem problem = files.appendHistory(historyLine(now, saver, action, pair, replaced)))
+        return problem;
+    if (StoreProblem problem = files.write(StoreFile::Journal, encodeJournal(pair)))
+        return problem;
+    if (StoreProblem problem = writeFiles(files, pair))
+        return problem;
+    return files.write(StoreFile::Journal, {});
+}
+
+// Under the lock, after rollForward: the pair replaces the record if its score beats it.
+StoreResult<bool> replaceIfBeaten(RecordFiles& files, const RecordPair& pair, std::string_view saver,
+                                  std::string_view action)
+{
+    const auto current = readFiles(files);
+    if (!current)
+        return {std::nullopt, current.problem};
+    if (recordValue(current.value->score) >= recordValue(pair.score))
+        return {false, {}};
+    if (StoreProblem problem = replace(files, pair, *current.value, saver, action))
+        return {std::nullopt, problem};
+    return {true, {}};
+}
+
+// Under the lock: each kept save, oldest first, is applied if it still beats
+// the record, then forgotten; one that is not a whole entry is only forgotten.
+StoreProblem applyKept(RecordFiles& files)
+{
+    const auto entries = files.kept();
+    if (!entries)
+        return entries.problem;
+    for (const KeptEntry& entry : *entries.value) {
+        if (const auto save = decodeKeptSave(entry.bytes)) {
+            const auto applied = replaceIfBeaten(files, save->pair, save->saver, "kept save");
+            if (!applied)
+                return applied.problem;
+        }
+        if (StoreProblem problem = files.forget(entry.id))
+            return problem;
+    }
+    return {};
+}
+
+// Under the lock: the record ready to read or change.
+StoreProblem settle(RecordFiles& files)
+{
+    if (StoreProblem problem = rollForward(files))
+        return problem;
+    return applyKept(files);
+}
+
 // Without the lock: what the record is while its holder is stopped.
 StoreResult<RecordPair> peek(RecordFiles& files)
 {
@@ -67,7 +147,7 @@ StoreResult<RecordPair> readRecord(RecordFiles& files)
     StoreProblem locking = files.lock(readLockWait);
     if (!locking) {
         HeldLock held(files);
-        if (StoreProblem problem = rollForward(files))
+        if (StoreProblem problem = settle(files))
             return {std::nullopt, problem};
         return readFiles(files);
     }
@@ -84,7 +164,8 @@ StoreResult<RecordPair> readRecord(RecordFiles& files)
     return {std::nullopt, locking};
 }
 
-StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, std::string_view holder)
+StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, std::string_view holder,
+                                    std::string_view saver)
 {
     const auto newScore = scoreLine(score);
     const auto newHolder = holderLine(holder);
@@ -92,25 +173,46 @@ StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, 
         return {std::nullopt, {{}, !newScore ? "il punteggio non è un numero intero da 0 a 32767"
                                              : "il nome è troppo lungo o contiene un byte nullo",
                                StoreFailure::BadInput}};
-    if (StoreProblem problem = files.lock(saveLockWait))
+    const RecordPair pair{*newScore, *newHolder};
+    if (StoreProblem locking = files.lock(saveLockWait)) {
+        if (locking.kind != StoreFailure::Busy)
+            return {std::nullopt, locking};
+        // Whoever holds the lock may be stopped for good: the save waits for
+        // the next holder, unless it already lost to the record on disk.
+        const auto current = peek(files);
+        if (current && recordValue(current.value->score) >= recordValue(pair.score))
+            return {SaveVerdict::NotARecord, {}};
+        const KeptSave save{static_cast<long long>(std::time(nullptr)), std::string(saver), pair};
+        if (StoreProblem problem = files.keep(encodeKeptSave(save)))
+            return {std::nullopt, problem.path.empty() ? locking : problem};
+        return {SaveVerdict::Kept, {}};
+    }
+    HeldLock held(files);
+    if (StoreProblem problem = settle(files))
         return {std::nullopt, problem};
+    const auto replaced = replaceIfBeaten(files, pair, saver, "save");
+    if (!replaced)
+        return {std::nullopt, replaced.problem};
+    return {*replaced.value ? SaveVerdict::Saved : SaveVerdict::NotARecord, {}};
+}
+
+StoreProblem resetRecord(RecordFiles& files, std::string_view saver)
+{
+    if (StoreProblem problem = files.lock(saveLockWait))
+        return problem;
     HeldLock held(files);
     if (StoreProblem problem = rollForward(files))
-        return {std::nullopt, problem};
-    const auto current = files.read(StoreFile::Score);
+        return problem;
+    const auto entries = files.kept();
+    if (!entries)
+        return entries.problem;
+    for (const KeptEntry& entry : *entries.value)
+        if (StoreProblem problem = files.forget(entry.id))
+            return problem;
+    const auto current = readFiles(files);
     if (!current)
-        return {std::nullopt, current.problem};
-    if (recordValue(*current.value) >= recordValue(*newScore))
-        return {SaveVerdict::NotARecord, {}};
-
-    const RecordPair pair{*newScore, *newHolder};
-    if (StoreProblem problem = files.write(StoreFile::Journal, encodeJournal(pair)))
-        return {std::nullopt, problem};
-    if (StoreProblem problem = writeFiles(files, pair))
-        return {std::nullopt, problem};
-    if (StoreProblem problem = files.write(StoreFile::Journal, {}))
-        return {std::nullopt, problem};
-    return {SaveVerdict::Saved, {}};
+        return current.problem;
+    return replace(files, {}, *current.value, saver, "reset");
 }
 
 } // namespace orvetta

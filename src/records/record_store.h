@@ -6,6 +6,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Reading and saving the record so that the two files always change together:
 // a save writes the new pair to a journal, checked, before it touches either
@@ -41,9 +42,17 @@ enum class SaveVerdict {
     Saved,
     // Another game saved a score at least as high since this one started.
     NotARecord,
+    // The lock stayed taken: the save waits where players cannot write, and
+    // whoever next holds the lock applies it if it still beats the record.
+    Kept,
 };
 
 enum class StoreFile { Score, Holder, Journal };
+
+struct KeptEntry {
+    std::string id; // entries sort by id in the order they were kept
+    std::string bytes;
+};
 
 // The files of one record directory and the lock that serialises every access
 // to them.
@@ -57,6 +66,17 @@ public:
     virtual StoreResult<std::string> read(StoreFile file) = 0;
     // Replaces the whole content; the bytes are on disk when it returns.
     virtual StoreProblem write(StoreFile file, const std::string& bytes) = 0;
+
+    // Saves that could not wait for the lock. Without the lock: keep one, on
+    // disk when it returns. Under the lock: list them, oldest first, and
+    // forget one. A layout with nowhere to keep them refuses as Busy.
+    virtual StoreProblem keep(const std::string& entry);
+    virtual StoreResult<std::vector<KeptEntry>> kept();
+    virtual StoreProblem forget(const std::string& id);
+
+    // Under the lock: one line more in the history of changes, where the
+    // layout keeps one.
+    virtual StoreProblem appendHistory(const std::string& line);
 };
 
 // Long enough for any save on a busy disk; a holder stopped for longer cannot
@@ -64,12 +84,17 @@ public:
 inline constexpr std::chrono::milliseconds readLockWait{1000};
 inline constexpr std::chrono::milliseconds saveLockWait{5000};
 
-// The record as it stands, after finishing a save a crash cut short. When the
-// lock stays taken, a pair read twice alike without it.
+// The record as it stands, after finishing a save a crash cut short and
+// applying the saves kept meanwhile. When the lock stays taken, a pair read
+// twice alike without it.
 StoreResult<RecordPair> readRecord(RecordFiles& files);
 
 // Saves score (decimal digits) and holder (the name's bytes) when the score
-// beats the record as it stands on disk now.
-StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, std::string_view holder);
+// beats the record as it stands on disk now; the history names `saver`.
+StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, std::string_view holder,
+                                    std::string_view saver);
+
+// Empties the record and drops the saves kept for it.
+StoreProblem resetRecord(RecordFiles& files, std::string_view saver);
 
 } // namespace orvetta
