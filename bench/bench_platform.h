@@ -34,11 +34,9 @@ public:
 
 private:
     struct StoppedTimer : Timer {
-        void setInterval(int milliseconds) override { interval_ = milliseconds; }
-        int interval() const override { return interval_; }
+        void setInterval(int) override {}
         void setEnabled(bool enabled) override { enabled_ = enabled; }
         bool isEnabled() const override { return enabled_; }
-        int interval_ = 0;
         bool enabled_ = false;
     };
     QTemporaryDir dir_;
