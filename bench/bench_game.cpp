@@ -6,7 +6,7 @@
 #include "bench_memory.h"
 #include "bench_platform.h"
 #include "platform/desktop_setup.h"
-#include "window/Tavola.h"
+#include "game/Tavola.h"
 #include "window/TavolaWindow.h"
 
 #include <QApplication>

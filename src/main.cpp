@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopPlatform.h"
 #include "platform/desktop_setup.h"
-#include "window/Tavola.h"
+#include "game/Tavola.h"
 
 #include <QApplication>
 

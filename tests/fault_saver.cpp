@@ -7,7 +7,7 @@
 // runs this, rewritten in place, as the helper does). Record N is the score
 // "N" held by "Player N". "go" on standard output means saving starts.
 #include "platform/DesktopPlatform.h"
-#include "platform/record_files.h"
+#include "platform/record_files_posix.h"
 #include "records/record_journal.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/DesktopPlatform.h"
-#include "window/Tavola.h"
+#include "game/Tavola.h"
 #include "window/TavolaWindow.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 // broken or planted, and the figures of games killed while they save and of
 // two games saving at once.
 #include "game_fixture.h"
-#include "platform/record_files.h"
+#include "platform/record_files_posix.h"
 #include "records/record_history.h"
 
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "platform/record_files_windows.h"
 #include <windows.h>
 #else
-#include "platform/record_files.h"
+#include "platform/record_files_posix.h"
 #include <QFile>
 #endif
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/record_files.h"
+#include "platform/record_files_posix.h"
 
 #include "records/record_history.h"
 

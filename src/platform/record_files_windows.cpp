@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/record_files_windows.h"
 
-#include "platform/record_files.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/record_lines.h"
 
-#include "quiz/number_value.h"
+#include "numbers/number_value.h"
 
 #include <algorithm>
 

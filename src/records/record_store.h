@@ -15,6 +15,9 @@
 // pair or the new pair, never a mix.
 namespace orvetta {
 
+// Files larger than this are not record files; reading one is refused.
+inline constexpr long long maxRecordFileBytes = 64 * 1024;
+
 // Each kind is also the exit status the record helper reports it with.
 enum class StoreFailure {
     None = 0,

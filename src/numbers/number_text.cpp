@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/number_text.h"
+#include "numbers/number_text.h"
 
-#include "quiz/number_value.h"
+#include "numbers/number_value.h"
 
 namespace orvetta {
 

@@ -14,8 +14,6 @@ struct StoreOwner {
     unsigned gid;
 };
 
-// Files larger than this are not record files; reading one is refused.
-inline constexpr long long maxRecordFileBytes = 64 * 1024;
 // Past this many, a save that cannot wait for the lock is refused as Busy.
 inline constexpr int maxKeptSaves = 100;
 

@@ -14,7 +14,7 @@
 // login of the real user, which the caller cannot choose.
 // Problems go to standard error as "path: reason", with an exit status that
 // tells their kind. Nothing it is given changes where the record lives.
-#include "platform/record_files.h"
+#include "platform/record_files_posix.h"
 #include "records/record_journal.h"
 
 #include <cerrno>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/Tavola.h"
+#include "game/Tavola.h"
 
 #include "window/TavolaWindow.h"
 

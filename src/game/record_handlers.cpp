@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/record_format.h"
-#include "window/Tavola.h"
+#include "game/Tavola.h"
 
 namespace orvetta {
 

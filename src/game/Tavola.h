@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "window/GameState.h"
+#include "game/GameState.h"
 
 #include <QObject>
 

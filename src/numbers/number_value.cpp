@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/number_value.h"
+#include "numbers/number_value.h"
 
 #include <charconv>
 #include <cmath>

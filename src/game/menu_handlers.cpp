@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/countdown.h"
-#include "window/Tavola.h"
+#include "game/Tavola.h"
 #include "window/TavolaWindow.h"
 
 namespace orvetta {
