@@ -54,6 +54,8 @@ struct LabelDesign {
     bool autoSize;
 };
 
+// The design tables are laid out by hand, a control or a few a row.
+// clang-format off
 // From the top of the stacking order downwards.
 const LabelDesign labelDesigns[] = {
     {&TavolaWindow::tipo, 2160, 2280, 5295, 1815, "Ok", sans18, 0x00FF00, false, Qt::AlignLeft, false},
@@ -96,6 +98,7 @@ const ImageDesign smallFigureDesigns[] = {
 const ImageDesign starDesigns[] = {
     {2, 9840, 3240, 705, 705}, {1, 6480, 3360, 705, 705}, {0, 3000, 3360, 705, 705},
 };
+// clang-format on
 
 const QString answerTooltip = QStringLiteral("Cliccami");
 
