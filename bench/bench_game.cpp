@@ -5,8 +5,8 @@
 //   bench_game memory A B      VmHWM and VmRSS after A and after B answers
 #include "bench_memory.h"
 #include "bench_platform.h"
-#include "platform/desktop_setup.h"
 #include "game/Tavola.h"
+#include "platform/desktop_setup.h"
 #include "window/TavolaWindow.h"
 
 #include <QApplication>
@@ -90,12 +90,11 @@ int timeAnswers(int count)
             }
             const int judged = tavola->state().nEsatte + tavola->state().nErrate - answersBefore;
             if (judged != count || paints.count < count) {
-                std::fprintf(stderr, "%d answers judged and %d paintings for %d clicks\n", judged, paints.count,
-                             count);
+                std::fprintf(stderr, "%d answers judged and %d paintings for %d clicks\n", judged, paints.count, count);
                 return 2;
             }
-            std::printf("%s %dx%d %d %.1f %.1f\n", wholeWindow ? "repaint" : "answer", client.width(),
-                        client.height(), count, percentile(micros, 0.5), percentile(micros, 0.95));
+            std::printf("%s %dx%d %d %.1f %.1f\n", wholeWindow ? "repaint" : "answer", client.width(), client.height(),
+                        count, percentile(micros, 0.5), percentile(micros, 0.95));
             std::fflush(stdout);
         }
         w.surface->removeEventFilter(&paints);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/Tavola.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/desktop_setup.h"
-#include "game/Tavola.h"
 
 #include <QApplication>
 

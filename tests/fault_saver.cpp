@@ -32,7 +32,8 @@ int saveMany(const std::string& directory, const std::string& layout, long long 
         const std::string number = std::to_string(n);
         const auto saved = saveRecord(files, number, "Player " + number, "fault_saver");
         if (!saved) {
-            std::fprintf(stderr, "save %lld failed: %s: %s\n", n, saved.problem.path.c_str(), saved.problem.reason.c_str());
+            std::fprintf(stderr, "save %lld failed: %s: %s\n", n, saved.problem.path.c_str(),
+                         saved.problem.reason.c_str());
             return 1;
         }
     }
@@ -46,13 +47,16 @@ int playGame(int argc, char* argv[])
     DesktopPlatform platform;
     const FileResult<QString> directory = platform.recordDirectory();
     const FileOutcome opened = directory ? platform.openRecord() : FileOutcome{false, directory.problem};
-    const FileResult<SaveVerdict> saved = opened ? platform.saveRecord(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]))
-                                                 : FileResult<SaveVerdict>{std::nullopt, opened.problem};
+    const FileResult<SaveVerdict> saved =
+        opened ? platform.saveRecord(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]))
+               : FileResult<SaveVerdict>{std::nullopt, opened.problem};
     std::printf("directory %s, ", qPrintable(directory.value.value_or(QString())));
     if (!saved)
         std::printf("failed: %s: %s\n", qPrintable(saved.problem.path), qPrintable(saved.problem.reason));
     else
-        std::puts(*saved.value == SaveVerdict::Saved ? "saved" : *saved.value == SaveVerdict::Kept ? "kept" : "not a record");
+        std::puts(*saved.value == SaveVerdict::Saved  ? "saved"
+                  : *saved.value == SaveVerdict::Kept ? "kept"
+                                                      : "not a record");
     return saved ? 0 : 1;
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/DesktopPlatform.h"
 #include "game/Tavola.h"
+#include "platform/DesktopPlatform.h"
 #include "window/TavolaWindow.h"
 
 #include <QFile>
@@ -24,7 +24,10 @@ struct ShownBox {
     QString title;
     bool operator==(const ShownBox&) const = default;
 };
-inline char* toString(const ShownBox& box) { return QTest::toString(QStringLiteral("[%1, %2] %3").arg(box.title).arg(box.style).arg(box.text)); }
+inline char* toString(const ShownBox& box)
+{
+    return QTest::toString(QStringLiteral("[%1, %2] %3").arg(box.title).arg(box.style).arg(box.text));
+}
 
 template <typename T>
 T takeFirst(std::deque<T>& queue, T otherwise)
@@ -91,7 +94,8 @@ public:
     }
     Timer* createTimer(QObject* owner, std::function<void()> onTick) override
     {
-        return realTimer ? DesktopPlatform::createTimer(owner, std::move(onTick)) : new ScriptedTimer(owner, std::move(onTick));
+        return realTimer ? DesktopPlatform::createTimer(owner, std::move(onTick))
+                         : new ScriptedTimer(owner, std::move(onTick));
     }
     float rnd() override { return takeFirst(draws_, DesktopPlatform::rnd()); }
     FileResult<QString> recordDirectory() override
@@ -116,7 +120,7 @@ public:
 
     std::vector<ShownBox> boxes;
     QStringList log;
-    int exitStatus = -1; // -1 while the program runs
+    int exitStatus = -1;    // -1 while the program runs
     bool realTimer = false; // the toolkit's own timer, for a game started after this is set
 
 private:
@@ -172,7 +176,8 @@ struct Game {
 
     qsizetype boxCount(const QString& text) const
     {
-        return std::count_if(platform.boxes.begin(), platform.boxes.end(), [&](const ShownBox& b) { return b.text == text; });
+        return std::count_if(platform.boxes.begin(), platform.boxes.end(),
+                             [&](const ShownBox& b) { return b.text == text; });
     }
 
     // The bytes of a file in the record directory, "<missing>" when there is none.

@@ -40,7 +40,8 @@ int expectedOutcome(int option, const QString& numerator, const QString& denomin
 // signs, points and blanks, with letters and wide characters among them.
 QString randomText(std::mt19937_64& rng)
 {
-    static const QString characters = QStringLiteral("0123456789012345678901234567890123456789+-.. \taeExB\u00e8\u4e2d\u00df,");
+    static const QString characters =
+        QStringLiteral("0123456789012345678901234567890123456789+-.. \taeExB\u00e8\u4e2d\u00df,");
     const qsizetype alphabet = std::uniform_int_distribution<int>(0, 7)(rng) == 0 ? 10 : characters.size();
     QString text;
     for (int i = std::uniform_int_distribution<int>(0, 15)(rng); i > 0; --i)
@@ -60,10 +61,14 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("greeting");
-        QTest::newRow("name with blanks") << "  Anna Maria " << "   Anna Maria  vediamo se sei un vero campione  ";
-        QTest::newRow("empty name") << "" << "  vediamo se sei un vero campione  ";
-        QTest::newRow("markup is just text") << "<b>Leo</b>" << " <b>Leo</b> vediamo se sei un vero campione  ";
-        QTest::newRow("long name") << "Bartolomeo Massimiliano" << " Bartolomeo Massimiliano vediamo se sei un vero campione  ";
+        QTest::newRow("name with blanks") << "  Anna Maria "
+                                          << "   Anna Maria  vediamo se sei un vero campione  ";
+        QTest::newRow("empty name") << ""
+                                    << "  vediamo se sei un vero campione  ";
+        QTest::newRow("markup is just text") << "<b>Leo</b>"
+                                             << " <b>Leo</b> vediamo se sei un vero campione  ";
+        QTest::newRow("long name") << "Bartolomeo Massimiliano"
+                                   << " Bartolomeo Massimiliano vediamo se sei un vero campione  ";
     }
     void startUp()
     {
@@ -134,7 +139,8 @@ private slots:
         QVERIFY(!w.cmdNext->isEnabled());
         QCOMPARE(w.tipo->caption(), QStringLiteral("Sei veramente un asso"));
         QCOMPARE(w.tipo->foreColor(), 65280u); // green
-        QCOMPARE(w.lblScore->caption() + ' ' + w.lblScore1->caption() + ' ' + w.lblScore2->caption(), QStringLiteral("32767 32767 65534"));
+        QCOMPARE(w.lblScore->caption() + ' ' + w.lblScore1->caption() + ' ' + w.lblScore2->caption(),
+                 QStringLiteral("32767 32767 65534"));
         QVERIFY(!game.ended());
     }
 
@@ -212,15 +218,18 @@ private slots:
     // or not Qt's translations are installed.
     void desktopBoxes_data()
     {
-        QTest::addColumn<int>("style"); // -1 for the name box
+        QTest::addColumn<int>("style");     // -1 for the name box
         QTest::addColumn<QString>("press"); // a button's text, or "" for Escape
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QString>("answer");
         const QStringList yesNo{QStringLiteral("No"), QStringLiteral("Sì")};
         const QStringList okCancel{QStringLiteral("Annulla"), QStringLiteral("OK")};
-        QTest::newRow("question, Sì") << MsgStyle::YesNoQuestionDefaultNo << "Sì" << yesNo << QString::number(MsgAnswer::Yes);
-        QTest::newRow("question, Escape") << MsgStyle::YesNoQuestionDefaultNo << "" << yesNo << QString::number(MsgAnswer::No);
-        QTest::newRow("message") << MsgStyle::OkOnly << "OK" << QStringList{QStringLiteral("OK")} << QString::number(MsgAnswer::Ok);
+        QTest::newRow("question, Sì") << MsgStyle::YesNoQuestionDefaultNo << "Sì" << yesNo
+                                      << QString::number(MsgAnswer::Yes);
+        QTest::newRow("question, Escape")
+            << MsgStyle::YesNoQuestionDefaultNo << "" << yesNo << QString::number(MsgAnswer::No);
+        QTest::newRow("message") << MsgStyle::OkOnly << "OK" << QStringList{QStringLiteral("OK")}
+                                 << QString::number(MsgAnswer::Ok);
         QTest::newRow("name, OK") << -1 << "OK" << okCancel << "Martina";
         QTest::newRow("name, Annulla") << -1 << "Annulla" << okCancel << "";
     }
@@ -243,8 +252,9 @@ private slots:
             else
                 QTest::keyClick(shown, Qt::Key_Escape);
         });
-        const QString given = style < 0 ? platform.inputBox(QStringLiteral("Come ti chiami?"), applicationTitle)
-                                        : QString::number(platform.messageBox(nullptr, QStringLiteral("?"), style, applicationTitle));
+        const QString given =
+            style < 0 ? platform.inputBox(QStringLiteral("Come ti chiami?"), applicationTitle)
+                      : QString::number(platform.messageBox(nullptr, QStringLiteral("?"), style, applicationTitle));
         texts.sort();
         QCOMPARE(texts, buttons);
         QCOMPARE(given, answer);
@@ -333,10 +343,14 @@ private slots:
         const QString help = QStringLiteral(" devi solo ripassare le caratteristiche dei vari tipi di frazioni e "
                                             "cliccare sul pulsante corrispondente.  Ciao");
         const int yesNo = MsgStyle::YesNoQuestionDefaultNo;
-        QTest::newRow("help") << "help" << "Anna" << ShownBox{"Anna" + help, MsgStyle::OkOnly, "Orvetta"};
-        QTest::newRow("help, no name") << "help" << "" << ShownBox{help, MsgStyle::OkOnly, "Orvetta"};
-        QTest::newRow("new game, No") << "new game" << "Anna" << ShownBox{"INIZIAMO UNA NUOVA GARA  ?", yesNo, "INIZIARE NUOVA GARA"};
-        QTest::newRow("exit, No") << "exit" << "Anna" << ShownBox{quitQuestion, yesNo, "Uscire dal programma"};
+        QTest::newRow("help") << "help"
+                              << "Anna" << ShownBox{"Anna" + help, MsgStyle::OkOnly, "Orvetta"};
+        QTest::newRow("help, no name") << "help"
+                                       << "" << ShownBox{help, MsgStyle::OkOnly, "Orvetta"};
+        QTest::newRow("new game, No") << "new game"
+                                      << "Anna" << ShownBox{"INIZIAMO UNA NUOVA GARA  ?", yesNo, "INIZIARE NUOVA GARA"};
+        QTest::newRow("exit, No") << "exit"
+                                  << "Anna" << ShownBox{quitQuestion, yesNo, "Uscire dal programma"};
     }
     void boxesOfTheMenuAndExit()
     {
@@ -392,7 +406,8 @@ private slots:
 
         TavolaWindow& w = game.w();
         QVERIFY(w.isVisible());
-        QCOMPARE(w.lblScore->caption() + ' ' + w.lblScore1->caption() + ' ' + w.lblScore2->caption(), QStringLiteral("0 0 0"));
+        QCOMPARE(w.lblScore->caption() + ' ' + w.lblScore1->caption() + ' ' + w.lblScore2->caption(),
+                 QStringLiteral("0 0 0"));
         QCOMPARE(w.tipo->caption(), QStringLiteral("Ok"));
         QCOMPARE(w.lblnome1->caption(), QStringLiteral("Bruno"));
         QCOMPARE(w.lblpunti->caption(), QStringLiteral("4\r\n"));
@@ -422,15 +437,22 @@ private slots:
             const int rightBefore = game.state().nEsatte, wrongBefore = game.state().nErrate;
             game.click(option == 1 ? w.Option1 : option == 2 ? w.Option2 : w.Option3, buttons[i % 3]);
             ++counted[expected + 1];
-            const QString verdict = expected == 1 ? verdictTexts[option - 1] : expected == 0 ? QStringLiteral("Fai attenzione") : QString();
+            const QString verdict = expected == 1   ? verdictTexts[option - 1]
+                                    : expected == 0 ? QStringLiteral("Fai attenzione")
+                                                    : QString();
             const int right = rightBefore + (expected == 1), wrong = wrongBefore + (expected == 0);
             if (w.lblScore->caption() != QString::number(right) || w.lblScore1->caption() != QString::number(wrong)
                 || w.lblScore2->caption() != QString::number(right + wrong) || w.tipo->caption() != verdict
                 || (expected >= 0 && w.tipo->foreColor() != (expected == 1 ? 65280u : 255u))) // green, red
                 QFAIL(qPrintable(QStringLiteral("answer %1 (seed %2): \"%3\" over \"%4\" with Option%5 shows \"%6\"")
-                                     .arg(i).arg(seed).arg(numerator, denominator).arg(option).arg(w.tipo->caption())));
+                                     .arg(i)
+                                     .arg(seed)
+                                     .arg(numerator, denominator)
+                                     .arg(option)
+                                     .arg(w.tipo->caption())));
         }
-        qInfo("typed input (seed %llu): 100000 answers in %lld ms: %d right, %d wrong, %d uncounted, all as the rules say",
+        qInfo("typed input (seed %llu): 100000 answers in %lld ms: %d right, %d wrong, %d uncounted, all as the rules "
+              "say",
               seed, clock.elapsed(), counted[2], counted[1], counted[0]);
     }
 };

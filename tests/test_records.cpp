@@ -11,8 +11,8 @@
 #include <QProcess>
 
 #include <random>
-#include <thread>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace orvetta;
@@ -69,7 +69,8 @@ private slots:
         for (bool saved : {false, true}) {
             if (saved)
                 game.quitWithScore(1);
-            for (const QString& file : {scoreFile, nameFile, QStringLiteral("fraprod.lock"), QStringLiteral("fraprod.journal")})
+            for (const QString& file :
+                 {scoreFile, nameFile, QStringLiteral("fraprod.lock"), QStringLiteral("fraprod.journal")})
                 QCOMPARE(modeOf(game.platform.recordFile(file)), QStringLiteral("644"));
         }
     }
@@ -91,9 +92,11 @@ private slots:
         QTest::newRow("blanks kept") << QByteArray("2\r\n") << 5 << " Leo  " << QByteArray(" Leo  \r\n");
         QTest::newRow("accented name") << QByteArray("2\r\n") << 5 << QString::fromUtf8("Niccolò")
                                        << QString::fromUtf8("Niccolò\r\n").toLocal8Bit();
-        QTest::newRow("pasted line breaks") << QByteArray("2\r\n") << 5 << "Leo\r\nMaria\rB\nC" << QByteArray("Leo Maria B C\r\n");
-        QTest::newRow("terminal controls") << QByteArray("2\r\n") << 5 << QString::fromUtf8("A\x1b[31mB\aC\x7f\u0085D\u202eE\u2066F\tG")
-                                           << QByteArray("A [31mB C  D E F G\r\n");
+        QTest::newRow("pasted line breaks")
+            << QByteArray("2\r\n") << 5 << "Leo\r\nMaria\rB\nC" << QByteArray("Leo Maria B C\r\n");
+        QTest::newRow("terminal controls")
+            << QByteArray("2\r\n") << 5 << QString::fromUtf8("A\x1b[31mB\aC\x7f\u0085D\u202eE\u2066F\tG")
+            << QByteArray("A [31mB C  D E F G\r\n");
         QTest::newRow("name plays no part") << QByteArray("40\r\n") << 39 << "Zed" << QByteArray();
         QTest::newRow("binary bytes") << QByteArray("\x01\xfe\xff\x80", 4) << 5 << "Leo" << QByteArray("Leo\r\n");
         QTest::newRow("NUL bytes after a number") << QByteArray("7\0\0\r\n", 5) << 5 << "Leo" << QByteArray();
@@ -134,7 +137,8 @@ private slots:
         QTest::newRow("saved") << QByteArray("saved\n") << QStringLiteral("box: ") + congratulation;
         QTest::newRow("not a record") << QByteArray("not a record\n") << QStringLiteral("box: ") + quitQuestion;
         QTest::newRow("kept until the lock is free")
-            << QByteArray("kept\n") << QStringLiteral("box: Il tuo record sarà registrato appena il computer lo permette.");
+            << QByteArray("kept\n")
+            << QStringLiteral("box: Il tuo record sarà registrato appena il computer lo permette.");
         QTest::newRow("anything else") << QByteArray("saved\nmore\n") << QStringLiteral("runtime error 75");
     }
     void quittingThroughTheHelper()
@@ -143,14 +147,16 @@ private slots:
         QFETCH(QString, logged);
         Game game(QStringLiteral("Anna"), false);
         const QString helper = game.platform.recordFile(QStringLiteral("helper"));
-        game.writeFile(QStringLiteral("helper"), "#!/bin/sh\nprintf '%s ' \"$@\" >\"$0.args\"\ncat >\"$0.name\"\nprintf '"
-                                                     + answer + "'\n");
+        game.writeFile(QStringLiteral("helper"),
+                       "#!/bin/sh\nprintf '%s ' \"$@\" >\"$0.args\"\ncat >\"$0.name\"\nprintf '" + answer + "'\n");
         QVERIFY(QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner));
         game.platform.saveThrough(helper);
         game.tavola->Show();
         game.quitWithScore(13);
-        QCOMPARE(game.file(QStringLiteral("helper.args")) + game.file(QStringLiteral("helper.name")), QByteArray("save 13 Anna"));
-        QVERIFY2(game.platform.log.value(game.platform.log.size() - 2).startsWith(logged), qPrintable(game.platform.log.join('|')));
+        QCOMPARE(game.file(QStringLiteral("helper.args")) + game.file(QStringLiteral("helper.name")),
+                 QByteArray("save 13 Anna"));
+        QVERIFY2(game.platform.log.value(game.platform.log.size() - 2).startsWith(logged),
+                 qPrintable(game.platform.log.join('|')));
         QCOMPARE(game.platform.log.last(), QStringLiteral("end"));
         QCOMPARE(game.platform.exitStatus, logged.startsWith(QStringLiteral("runtime")) ? EXIT_FAILURE : EXIT_SUCCESS);
     }
@@ -265,7 +271,8 @@ private slots:
 
         // Whatever the kills left, the next game saves at once and leaves nothing behind.
         QProcess later;
-        later.start(saverProgram, {QStringLiteral("save"), dir.path(), layout, QString::number(next), QStringLiteral("1")});
+        later.start(saverProgram,
+                    {QStringLiteral("save"), dir.path(), layout, QString::number(next), QStringLiteral("1")});
         QVERIFY(later.waitForFinished(10000));
         QCOMPARE(later.exitCode(), 0);
         QCOMPARE(saveIn(*readRecord(files).value), next);
@@ -293,7 +300,8 @@ private slots:
         QByteArrayList saved;
         for (const QByteArray& line : lines) {
             const QByteArrayList fields = line.split('\t');
-            saved.append(fields.mid(1, 3).join(' ') + ' ' + fields.value(5) + (fields.value(4) == name.c_str() ? "" : " ?"));
+            saved.append(fields.mid(1, 3).join(' ') + ' ' + fields.value(5)
+                         + (fields.value(4) == name.c_str() ? "" : " ?"));
         }
         QByteArrayList expected;
         for (int score = 101 - int(lines.size()); score <= 100; ++score)

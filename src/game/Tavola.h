@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/Platform.h"
 #include "game/GameState.h"
+#include "platform/Platform.h"
 
 #include <QObject>
 

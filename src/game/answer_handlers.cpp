@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "quiz/judging.h"
-#include "numbers/number_text.h"
 #include "game/Tavola.h"
+#include "numbers/number_text.h"
+#include "quiz/judging.h"
 #include "window/TavolaWindow.h"
 
 namespace orvetta {
@@ -35,8 +35,7 @@ void Tavola::showVerdict(Verdict verdict, const QString& rightText)
         form_->tipo->setCaption(QStringLiteral("Fai attenzione"));
         form_->tipo->setForeColor(pureRed);
         break;
-    case Verdict::Uncounted:
-        break;
+    case Verdict::Uncounted: break;
     }
     cmdNext_Click();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/countdown.h"
-#include "numbers/number_text.h"
 #include "game/Tavola.h"
+#include "numbers/number_text.h"
 #include "window/TavolaWindow.h"
 
 #include <QScopedValueRollback>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/Tavola.h"
 #include "numbers/number_text.h"
 #include "quiz/question_draw.h"
-#include "game/Tavola.h"
 #include "window/TavolaWindow.h"
 
 namespace orvetta {

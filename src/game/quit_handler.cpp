@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numbers/number_text.h"
 #include "game/Tavola.h"
+#include "numbers/number_text.h"
 #include "window/TavolaWindow.h"
 
 namespace orvetta {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/record_format.h"
 #include "game/Tavola.h"
+#include "records/record_format.h"
 
 namespace orvetta {
 

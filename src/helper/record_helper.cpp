@@ -149,7 +149,7 @@ int main(int argc, char* argv[])
     const auto saved = saveRecord(files, argv[2], name, realLogin());
     if (!saved)
         return report(saved.problem);
-    const char* verdict = *saved.value == SaveVerdict::Saved ? "saved\n"
+    const char* verdict = *saved.value == SaveVerdict::Saved  ? "saved\n"
                           : *saved.value == SaveVerdict::Kept ? "kept\n"
                                                               : "not a record\n";
     return writeOut(verdict) ? 0 : static_cast<int>(StoreFailure::Io);

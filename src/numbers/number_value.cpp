@@ -8,8 +8,14 @@
 namespace orvetta {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 struct NumberPrefix {
     std::size_t end = 0; // one past the last character of the number
@@ -23,12 +29,18 @@ NumberPrefix matchNumber(std::string_view text, std::size_t from)
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
     std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     std::size_t end = i;
     if (i < text.size() && text[i] == '.') {
         ++i;
         std::size_t fraction = 0;
-        while (i < text.size() && isDigit(text[i])) { ++i; ++fraction; }
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++fraction;
+        }
         if (digits + fraction > 0)
             end = i;
         digits += fraction;

@@ -234,9 +234,9 @@ FileResult<SaveVerdict> DesktopPlatform::saveRecord(const QString& score, const 
         return saveThroughHelper(helper_, scoreBytes, holderBytes);
     auto files = recordFilesIn(recordDirectory_);
     // The player's own record keeps no history of who saved it.
-    const StoreResult<SaveVerdict> saved = orvetta::saveRecord(
-        *files, std::string_view(scoreBytes.constData(), static_cast<size_t>(scoreBytes.size())),
-        std::string_view(holderBytes.constData(), static_cast<size_t>(holderBytes.size())), {});
+    const StoreResult<SaveVerdict> saved =
+        orvetta::saveRecord(*files, std::string_view(scoreBytes.constData(), static_cast<size_t>(scoreBytes.size())),
+                            std::string_view(holderBytes.constData(), static_cast<size_t>(holderBytes.size())), {});
     if (!saved)
         return {std::nullopt, fileProblem(saved.problem)};
     return {*saved.value, {}};

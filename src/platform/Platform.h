@@ -18,12 +18,12 @@ namespace orvetta {
 namespace MsgStyle {
 constexpr int OkOnly = 0;
 constexpr int YesNoQuestionDefaultNo = 292; // Yes/No (4) + question icon (32) + No default (256)
-}
+} // namespace MsgStyle
 namespace MsgAnswer {
 constexpr int Ok = 1;
 constexpr int Yes = 6;
 constexpr int No = 7;
-}
+} // namespace MsgAnswer
 
 inline const QString applicationTitle = QStringLiteral("Orvetta");
 

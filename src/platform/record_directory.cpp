@@ -27,9 +27,9 @@ RecordDirectoryChoice chooseRecordDirectory(const DirectoryProbe& machineWide,
                     .arg(fallback.path, machineWide.path, machineWide.reason),
                 {}};
     }
-    return {std::nullopt, {},
-            QStringLiteral("%1: %2; %3: %4")
-                .arg(machineWide.path, machineWide.reason, fallback.path, fallback.reason)};
+    return {std::nullopt,
+            {},
+            QStringLiteral("%1: %2; %3: %4").arg(machineWide.path, machineWide.reason, fallback.path, fallback.reason)};
 }
 
 #ifdef Q_OS_WIN

@@ -38,7 +38,11 @@ StoreProblem problemAt(const std::string& path, int error, StoreFailure kind = S
 class Descriptor {
 public:
     explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() { if (fd_ >= 0) ::close(fd_); }
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
@@ -79,7 +83,8 @@ mode_t modeOf(StoreFile file, bool isProtected)
 } // namespace
 
 PosixRecordFiles::PosixRecordFiles(std::string directory, std::optional<StoreOwner> protectedBy)
-    : directory_(std::move(directory)), owner_(protectedBy)
+    : directory_(std::move(directory)),
+      owner_(protectedBy)
 {
 }
 
@@ -107,7 +112,8 @@ namespace {
 
 StoreResult<int> cannotCreate(const std::string& path, int error)
 {
-    return {std::nullopt, {path, std::string("manca e non si può creare: ") + std::strerror(error), StoreFailure::Unusable}};
+    return {std::nullopt,
+            {path, std::string("manca e non si può creare: ") + std::strerror(error), StoreFailure::Unusable}};
 }
 
 // Opens path (creating it empty with `mode` when missing) and checks that it
@@ -222,7 +228,8 @@ StoreProblem PosixRecordFiles::lock(std::chrono::milliseconds wait)
         }
         // Someone who may write the directory can replace the lock file while
         // we wait; a lock on the old one keeps nobody out.
-        struct stat held {}, current {};
+        struct stat held {
+        }, current{};
         if (::fstat(fd.get(), &held) == 0 && ::lstat(path.c_str(), &current) == 0 && held.st_dev == current.st_dev
             && held.st_ino == current.st_ino) {
             lock_ = fd.release();
@@ -361,7 +368,8 @@ StoreResult<std::vector<KeptEntry>> PosixRecordFiles::kept()
         struct stat info {};
         if (name.starts_with(keptPrefix))
             names.emplace_back(name);
-        else if (name.starts_with(unfinishedPrefix) && ::fstatat(dir.get(), item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
+        else if (name.starts_with(unfinishedPrefix)
+                 && ::fstatat(dir.get(), item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
                  && std::chrono::system_clock::from_time_t(info.st_mtime) < stale)
             ::unlinkat(dir.get(), item->d_name, 0); // left by a save killed while it wrote
     }

@@ -63,8 +63,8 @@ StoreResult<std::string> WindowsRecordFiles::read(StoreFile file)
         return {std::string(), {}};
     }
     if (info.size() > maxRecordFileBytes)
-        return {std::nullopt,
-                problemAt(path, QStringLiteral("è troppo grande per essere un file del record"), StoreFailure::Unusable)};
+        return {std::nullopt, problemAt(path, QStringLiteral("è troppo grande per essere un file del record"),
+                                        StoreFailure::Unusable)};
     if (!content.open(QIODevice::ReadOnly))
         return {std::nullopt, problemAt(path, content.errorString())};
     return {content.read(maxRecordFileBytes).toStdString(), {}};
@@ -77,9 +77,10 @@ StoreProblem WindowsRecordFiles::write(StoreFile file, const std::string& bytes)
         return problemAt(path, QStringLiteral("non è un file regolare"), StoreFailure::Unusable);
     // QSaveFile writes beside the target and renames over it on commit.
     QSaveFile content(path);
-    const bool written = content.open(QIODevice::WriteOnly)
-                         && content.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
-                         && content.commit();
+    const bool written =
+        content.open(QIODevice::WriteOnly)
+        && content.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
+        && content.commit();
     return written ? StoreProblem{} : problemAt(path, content.errorString());
 }
 

@@ -58,7 +58,8 @@ FileResult<RecordPair> readThroughHelper(const QString& helper)
     const HelperRun answer = run(helper, {QStringLiteral("read")});
     if (!answer.finished || answer.status != 0)
         return {std::nullopt, answer.problem};
-    const auto pair = unframePair(std::string_view(answer.output.constData(), static_cast<size_t>(answer.output.size())));
+    const auto pair =
+        unframePair(std::string_view(answer.output.constData(), static_cast<size_t>(answer.output.size())));
     if (!pair)
         return {std::nullopt, unexpected(helper, answer)};
     return {*pair, {}};

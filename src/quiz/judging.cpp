@@ -45,8 +45,7 @@ Verdict judgeApparent(double n, double d)
 
 std::int16_t countOneMore(std::int16_t counter)
 {
-    return counter == std::numeric_limits<std::int16_t>::max() ? counter
-                                                               : static_cast<std::int16_t>(counter + 1);
+    return counter == std::numeric_limits<std::int16_t>::max() ? counter : static_cast<std::int16_t>(counter + 1);
 }
 
 } // namespace orvetta

@@ -21,7 +21,7 @@ std::string historyLine(long long when, std::string_view login, std::string_view
                         const RecordPair& replaced)
 {
     const std::time_t seconds = static_cast<std::time_t>(when);
-    std::tm local {};
+    std::tm local{};
     char time[40] = "?";
 #ifdef _WIN32
     const bool known = ::localtime_s(&local, &seconds) == 0;

@@ -58,8 +58,8 @@ std::string framePair(const RecordPair& pair)
 std::optional<RecordPair> unframePair(std::string_view framed)
 {
     std::size_t scoreSize = 0, holderSize = 0;
-    if (!readSize(framed, ' ', scoreSize) || !readSize(framed, '\n', holderSize)
-        || scoreSize > framed.size() || framed.size() - scoreSize != holderSize)
+    if (!readSize(framed, ' ', scoreSize) || !readSize(framed, '\n', holderSize) || scoreSize > framed.size()
+        || framed.size() - scoreSize != holderSize)
         return std::nullopt;
     return RecordPair{std::string(framed.substr(0, scoreSize)), std::string(framed.substr(scoreSize))};
 }
@@ -114,7 +114,8 @@ std::optional<RecordPair> decodeJournal(std::string_view journal)
 
 std::string encodeKeptSave(const KeptSave& save)
 {
-    return checked(keptHeader, std::to_string(save.when) + '\n' + withoutControls(save.saver) + '\n' + framePair(save.pair));
+    return checked(keptHeader,
+                   std::to_string(save.when) + '\n' + withoutControls(save.saver) + '\n' + framePair(save.pair));
 }
 
 std::optional<KeptSave> decodeKeptSave(std::string_view entry)

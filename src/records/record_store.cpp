@@ -170,9 +170,11 @@ StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, 
     const auto newScore = scoreLine(score);
     const auto newHolder = holderLine(holder);
     if (!newScore || !newHolder)
-        return {std::nullopt, {{}, !newScore ? "il punteggio non è un numero intero da 0 a 32767"
-                                             : "il nome è troppo lungo o contiene un byte nullo",
-                               StoreFailure::BadInput}};
+        return {std::nullopt,
+                {{},
+                 !newScore ? "il punteggio non è un numero intero da 0 a 32767"
+                           : "il nome è troppo lungo o contiene un byte nullo",
+                 StoreFailure::BadInput}};
     const RecordPair pair{*newScore, *newHolder};
     if (StoreProblem locking = files.lock(saveLockWait)) {
         if (locking.kind != StoreFailure::Busy)

@@ -21,10 +21,10 @@ inline constexpr long long maxRecordFileBytes = 64 * 1024;
 // Each kind is also the exit status the record helper reports it with.
 enum class StoreFailure {
     None = 0,
-    BadInput = 65,  // a score or name a record cannot hold
-    Unusable = 66,  // a record file that is missing, of the wrong kind or not trusted
-    Io = 74,        // reading or writing failed
-    Busy = 75,      // the lock stayed taken for the whole wait
+    BadInput = 65, // a score or name a record cannot hold
+    Unusable = 66, // a record file that is missing, of the wrong kind or not trusted
+    Io = 74,       // reading or writing failed
+    Busy = 75,     // the lock stayed taken for the whole wait
 };
 
 struct StoreProblem {

@@ -11,7 +11,10 @@ namespace orvetta {
 namespace {
 
 // Design positions are in twips: 15 to a pixel at 96 dots per inch.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
 QRect designRect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};
@@ -220,7 +223,7 @@ void TavolaWindow::createWindowedControls()
     Text3 = fractionBox(designRect(8640, 1800, 1815, 1200), "1", "Inserisci il denominatore e  premi il tasto  Invio");
 
     const auto answerButton = [this](const QRect& geometry, const char* caption, QRgb colour,
-                                      artwork::Picture picture) {
+                                     artwork::Picture picture) {
         auto* button = new OptionButton(surface);
         button->setText(QString::fromLatin1(caption));
         button->setGeometry(geometry);
@@ -230,16 +233,15 @@ void TavolaWindow::createWindowedControls()
         setColor(button, QPalette::Button, colour);
         return button;
     };
-    Option1 = answerButton(designRect(3120, 120, 2535, 1095), "Frazione impropria", 0xFFFFFF,
-                           artwork::Picture::MonsterFace);
-    Option2 = answerButton(designRect(480, 120, 2535, 1095), "Frazione propria", 0x80FF80,
-                           artwork::Picture::Creature);
-    Option3 = answerButton(designRect(5760, 120, 2535, 1095), "Frazione apparente", 0xFF0000,
-                           artwork::Picture::SunFigure);
+    Option1 =
+        answerButton(designRect(3120, 120, 2535, 1095), "Frazione impropria", 0xFFFFFF, artwork::Picture::MonsterFace);
+    Option2 = answerButton(designRect(480, 120, 2535, 1095), "Frazione propria", 0x80FF80, artwork::Picture::Creature);
+    Option3 =
+        answerButton(designRect(5760, 120, 2535, 1095), "Frazione apparente", 0xFF0000, artwork::Picture::SunFigure);
 
-    for (QWidget* button : {static_cast<QWidget*>(cmdcalcola), static_cast<QWidget*>(Command1),
-                            static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option2),
-                            static_cast<QWidget*>(Option3)})
+    for (QWidget* button :
+         {static_cast<QWidget*>(cmdcalcola), static_cast<QWidget*>(Command1), static_cast<QWidget*>(Option1),
+          static_cast<QWidget*>(Option2), static_cast<QWidget*>(Option3)})
         button->setCursor(Qt::ArrowCursor);
 }
 
@@ -264,8 +266,7 @@ void TavolaWindow::setTabOrder()
 void TavolaWindow::applyDesignGeometry()
 {
     const int menuHeight = menuBar()->sizeHint().height();
-    setGeometry(QRect(designClientPosition - QPoint(0, menuHeight),
-                      designClientSize + QSize(0, menuHeight)));
+    setGeometry(QRect(designClientPosition - QPoint(0, menuHeight), designClientSize + QSize(0, menuHeight)));
 }
 
 void TavolaWindow::resizeEvent(QResizeEvent* event)

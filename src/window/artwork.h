@@ -8,15 +8,15 @@
 namespace orvetta::artwork {
 
 enum class Picture {
-    MonsterFace,    // Frazione impropria
-    Creature,       // Frazione propria
-    SunFigure,      // Frazione apparente
-    SmilingFace,    // Nuovo calcolo
-    StraightFace,   // Nuovo calcolo, pressed
-    LaughingFace,   // Nuovo calcolo, disabled
-    StopDisc,       // Exit
-    SmallFigure,    // decoration
-    Star,           // decoration: first frame of the turning star
+    MonsterFace,  // Frazione impropria
+    Creature,     // Frazione propria
+    SunFigure,    // Frazione apparente
+    SmilingFace,  // Nuovo calcolo
+    StraightFace, // Nuovo calcolo, pressed
+    LaughingFace, // Nuovo calcolo, disabled
+    StopDisc,     // Exit
+    SmallFigure,  // decoration
+    Star,         // decoration: first frame of the turning star
 };
 
 enum class Pointer {

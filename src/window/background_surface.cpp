@@ -11,7 +11,8 @@
 namespace orvetta {
 
 BackgroundSurface::BackgroundSurface(QWidget* parent, std::uint32_t backColorBgr)
-    : QWidget(parent), backColor_(colorFromBgr(backColorBgr))
+    : QWidget(parent),
+      backColor_(colorFromBgr(backColorBgr))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
