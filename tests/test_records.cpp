@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include <cstdio>
 #include <random>
 #include <thread>
 #include <sys/stat.h>
@@ -299,6 +300,47 @@ private slots:
         for (int score = 101 - int(lines.size()); score <= 100; ++score)
             expected.append("leo save " + QByteArray::number(score) + ' ' + QByteArray::number(score - 1));
         QCOMPARE(saved, expected);
+    }
+
+    // A lock file deleted or replaced between its opening and its locking:
+    // the lock taken on it keeps nobody out, so it is taken again on the lock
+    // file that stands there now, which another save holds meanwhile.
+    void aLockFileSwappedBeforeLocking_data()
+    {
+        QTest::addColumn<QString>("swap");
+        QTest::addColumn<QString>("layout");
+        QTest::newRow("deleted, the game's own files") << "deleted" << "open";
+        QTest::newRow("replaced, protected files") << "replaced" << "protected";
+    }
+    void aLockFileSwappedBeforeLocking()
+    {
+        QFETCH(QString, swap);
+        QFETCH(QString, layout);
+        QTemporaryDir dir;
+        const std::string directory = QFile::encodeName(dir.path()).toStdString();
+        const auto owner = layout == QStringLiteral("protected")
+                               ? std::optional(StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())})
+                               : std::nullopt;
+        PosixRecordFiles other(directory, owner);
+        struct SwappedFiles : PosixRecordFiles {
+            using PosixRecordFiles::PosixRecordFiles;
+            std::function<void()> meanwhile;
+            void lockFileOpened() override { std::exchange(meanwhile, [] {})(); }
+        } files(directory, owner);
+        files.meanwhile = [&] {
+            const QString lockFile = dir.filePath(QStringLiteral("fraprod.lock"));
+            if (swap == QStringLiteral("replaced")) {
+                QFile fresh(lockFile + QStringLiteral(".new"));
+                QVERIFY(fresh.open(QIODevice::WriteOnly) && fresh.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+                QCOMPARE(std::rename(QFile::encodeName(fresh.fileName()).constData(), QFile::encodeName(lockFile).constData()), 0);
+            } else {
+                QVERIFY(QFile::remove(lockFile));
+            }
+            QCOMPARE(other.lock(std::chrono::milliseconds(0)).kind, StoreFailure::None);
+        };
+        QCOMPARE(int(files.lock(std::chrono::milliseconds(100)).kind), int(StoreFailure::Busy));
+        other.unlock();
+        QCOMPARE(files.lock(std::chrono::milliseconds(0)).kind, StoreFailure::None);
     }
 
     void twoGamesSavingAtOnce()

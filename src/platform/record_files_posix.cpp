@@ -213,6 +213,7 @@ StoreProblem PosixRecordFiles::lock(std::chrono::milliseconds wait)
         if (!opened)
             return opened.problem;
         Descriptor fd(*opened.value);
+        lockFileOpened();
         while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR)
                 return problemAt(path, errno);
