@@ -156,19 +156,38 @@ private slots:
         QCOMPARE(game.platform.exitStatus, logged.startsWith(QStringLiteral("runtime")) ? EXIT_FAILURE : EXIT_SUCCESS);
     }
 
-    void aLowerScoreSavedSecondWritesNothing()
+    // A record that changed while a game was played: quitting saves only a
+    // score that beats both the record start-up showed and the one on disk.
+    void theRecordChangedMeanwhile_data()
     {
+        QTest::addColumn<int>("savedMeanwhile"); // by another game; 0: root resets the record instead
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("lower than a record saved meanwhile") << 50 << 20 << QByteArray("50\r\nAlba\r\n");
+        QTest::newRow("tie with a record saved meanwhile") << 20 << 20 << QByteArray("20\r\nAlba\r\n");
+        QTest::newRow("tie with the record at start-up, reset meanwhile") << 0 << 10 << QByteArray();
+    }
+    void theRecordChangedMeanwhile()
+    {
+        QFETCH(int, savedMeanwhile);
+        QFETCH(int, score);
+        QFETCH(QByteArray, record);
         RecordGame first("10\r\n", "Old\r\n", QStringLiteral("Alba"));
         Game second(QStringLiteral("Bruno"), false);
         second.platform.shareRecordWith(first.platform);
         second.tavola->Show();
         QCOMPARE(second.w().lblpunti->caption(), QStringLiteral("10\r\n"));
-        first.quitWithScore(50);
-        QCOMPARE(first.boxCount(congratulation), 1);
-        second.quitWithScore(20);
+        if (savedMeanwhile > 0) {
+            first.quitWithScore(savedMeanwhile);
+            QCOMPARE(first.boxCount(congratulation), 1);
+        } else {
+            PosixRecordFiles files(QFile::encodeName(first.platform.directory()).toStdString(), std::nullopt);
+            QCOMPARE(resetRecord(files, "root").kind, StoreFailure::None);
+        }
+        second.quitWithScore(score);
         QCOMPARE(second.boxCount(congratulation), 0);
         QCOMPARE(second.platform.exitStatus, EXIT_SUCCESS);
-        QCOMPARE(first.file(scoreFile) + first.file(nameFile), QByteArray("50\r\nAlba\r\n"));
+        QCOMPARE(first.file(scoreFile) + first.file(nameFile), record);
     }
 
     void whatIsNoRecordFileIsRefused_data()
