@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 
@@ -144,17 +145,41 @@ struct Game {
     GameState& state() const { return tavola->state(); }
     bool ended() const { return platform.exitStatus >= 0; }
     bool timerEnabled() const { return w().Timer1->isEnabled(); }
-    QString fraction() const { return w().txtAnswer->text() + QLatin1Char('/') + w().Text3->text(); }
+    // The fraction as the player reads it: the upper box over the lower one.
+    std::pair<QLineEdit*, QLineEdit*> fractionBoxes() const
+    {
+        QList<QLineEdit*> boxes = w().surface->findChildren<QLineEdit*>();
+        std::sort(boxes.begin(), boxes.end(), [](const QLineEdit* a, const QLineEdit* b) { return a->y() < b->y(); });
+        return {boxes.value(0), boxes.value(1)};
+    }
+    QString fraction() const
+    {
+        const auto [numerator, denominator] = fractionBoxes();
+        return numerator->text() + QLatin1Char('/') + denominator->text();
+    }
     void setFraction(const QString& numerator, const QString& denominator) const
     {
-        w().txtAnswer->setText(numerator);
-        w().Text3->setText(denominator);
+        const auto boxes = fractionBoxes();
+        boxes.first->setText(numerator);
+        boxes.second->setText(denominator);
     }
 
     // What a player does: press and release a mouse button over the control.
     void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) const
     {
         QTest::mouseClick(control, button, Qt::NoModifier, control->rect().center());
+    }
+    // Types the fraction, then answers with the button that carries the caption.
+    void answer(const QString& fraction, const QString& caption) const
+    {
+        setFraction(fraction.section(QLatin1Char('/'), 0, 0), fraction.section(QLatin1Char('/'), 1));
+        click(answerButton(caption));
+    }
+    OptionButton* answerButton(const QString& caption) const
+    {
+        const QList<OptionButton*> buttons = w().surface->findChildren<OptionButton*>();
+        const auto found = std::find_if(buttons.begin(), buttons.end(), [&](const OptionButton* b) { return b->text() == caption; });
+        return found == buttons.end() ? nullptr : *found;
     }
     void tick(int count = 1) const
     {
