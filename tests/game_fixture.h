@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <deque>
@@ -56,7 +57,7 @@ private:
 };
 
 // The desktop platform with scripted boxes and timer (unless told to use the
-// real one), an optional scripted random source, and a temporary record
+// real ones), an optional scripted random source, and a temporary record
 // directory. What reaches the outside world goes to log; anything after the
 // end of the program is marked there.
 class ScriptedPlatform : public DesktopPlatform {
@@ -78,11 +79,16 @@ public:
     QString recordFile(const QString& name) const { return directory() + QLatin1Char('/') + name; }
     void note(const QString& event) { log.append(exitStatus >= 0 ? QStringLiteral("AFTER END: ") + event : event); }
 
-    int messageBox(QWidget*, const QString& text, int style, const QString& title) override
+    int messageBox(QWidget* owner, const QString& text, int style, const QString& title) override
     {
         boxes.push_back({text, style, title});
         note(QStringLiteral("box: ") + text);
-        takeFirst(duringBox_, std::function<void()>([] {}))();
+        const std::function<void()> during = takeFirst(duringBox_, std::function<void()>([] {}));
+        if (realQuestions && style == MsgStyle::YesNoQuestionDefaultNo) {
+            QTimer::singleShot(0, qApp, during); // once the box is up, inside its own event loop
+            return DesktopPlatform::messageBox(owner, text, style, title);
+        }
+        during();
         return style == MsgStyle::YesNoQuestionDefaultNo ? takeFirst(answers_, MsgAnswer::No) : MsgAnswer::Ok;
     }
     QString inputBox(const QString& prompt, const QString& title) override
@@ -119,6 +125,7 @@ public:
     QStringList log;
     int exitStatus = -1; // -1 while the program runs
     bool realTimer = false; // the toolkit's own timer, for a game started after this is set
+    bool realQuestions = false; // the toolkit's own Yes/No boxes, answered by the keys pressed on them
 
 private:
     QTemporaryDir dir_;

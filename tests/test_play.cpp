@@ -343,25 +343,36 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("pressReturn"); // on the real box, else answered OK or No
         QTest::addColumn<ShownBox>("shown");
         const QString help = QStringLiteral(" devi solo ripassare le caratteristiche dei vari tipi di frazioni e "
                                             "cliccare sul pulsante corrispondente.  Ciao");
         const int yesNo = MsgStyle::YesNoQuestionDefaultNo;
-        QTest::newRow("help") << "help" << "Anna" << ShownBox{"Anna" + help, MsgStyle::OkOnly, "Orvetta"};
-        QTest::newRow("help, no name") << "help" << "" << ShownBox{help, MsgStyle::OkOnly, "Orvetta"};
-        QTest::newRow("new game, No") << "new game" << "Anna" << ShownBox{"INIZIAMO UNA NUOVA GARA  ?", yesNo, "INIZIARE NUOVA GARA"};
-        QTest::newRow("exit, No") << "exit" << "Anna" << ShownBox{quitQuestion, yesNo, "Uscire dal programma"};
+        const ShownBox newGame{"INIZIAMO UNA NUOVA GARA  ?", yesNo, "INIZIARE NUOVA GARA"};
+        const ShownBox exit{quitQuestion, yesNo, "Uscire dal programma"};
+        QTest::newRow("help") << "help" << "Anna" << false << ShownBox{"Anna" + help, MsgStyle::OkOnly, "Orvetta"};
+        QTest::newRow("help, no name") << "help" << "" << false << ShownBox{help, MsgStyle::OkOnly, "Orvetta"};
+        QTest::newRow("new game, No") << "new game" << "Anna" << false << newGame;
+        QTest::newRow("new game, Return") << "new game" << "Anna" << true << newGame;
+        QTest::newRow("exit, No") << "exit" << "Anna" << false << exit;
+        QTest::newRow("exit, Return") << "exit" << "Anna" << true << exit;
     }
     void boxesOfTheMenuAndExit()
     {
         QFETCH(QString, command);
         QFETCH(QString, name);
+        QFETCH(bool, pressReturn);
         QFETCH(ShownBox, shown);
         Game game(name);
         game.answer(QStringLiteral("1/2"), proper);
         TavolaWindow* before = game.tavola->window();
         const QString question = game.fraction();
-        game.platform.whileNextBoxIsOpen([&] { game.tick(5); });
+        game.platform.realQuestions = pressReturn;
+        game.platform.whileNextBoxIsOpen([&] {
+            game.tick(5);
+            if (pressReturn)
+                QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
         if (command == QStringLiteral("help"))
             game.w().HELP->trigger();
         else if (command == QStringLiteral("new game"))
