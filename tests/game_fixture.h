@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 
@@ -58,7 +60,7 @@ private:
 };
 
 // The desktop platform with scripted boxes and timer (unless told to use the
-// real one), an optional scripted random source, and a temporary record
+// real ones), an optional scripted random source, and a temporary record
 // directory. What reaches the outside world goes to log; anything after the
 // end of the program is marked there.
 class ScriptedPlatform : public DesktopPlatform {
@@ -80,11 +82,16 @@ public:
     QString recordFile(const QString& name) const { return directory() + QLatin1Char('/') + name; }
     void note(const QString& event) { log.append(exitStatus >= 0 ? QStringLiteral("AFTER END: ") + event : event); }
 
-    int messageBox(QWidget*, const QString& text, int style, const QString& title) override
+    int messageBox(QWidget* owner, const QString& text, int style, const QString& title) override
     {
         boxes.push_back({text, style, title});
         note(QStringLiteral("box: ") + text);
-        takeFirst(duringBox_, std::function<void()>([] {}))();
+        const std::function<void()> during = takeFirst(duringBox_, std::function<void()>([] {}));
+        if (realQuestions && style == MsgStyle::YesNoQuestionDefaultNo) {
+            QTimer::singleShot(0, qApp, during); // once the box is up, inside its own event loop
+            return DesktopPlatform::messageBox(owner, text, style, title);
+        }
+        during();
         return style == MsgStyle::YesNoQuestionDefaultNo ? takeFirst(answers_, MsgAnswer::No) : MsgAnswer::Ok;
     }
     QString inputBox(const QString& prompt, const QString& title) override
@@ -120,8 +127,9 @@ public:
 
     std::vector<ShownBox> boxes;
     QStringList log;
-    int exitStatus = -1;    // -1 while the program runs
-    bool realTimer = false; // the toolkit's own timer, for a game started after this is set
+    int exitStatus = -1;        // -1 while the program runs
+    bool realTimer = false;     // the toolkit's own timer, for a game started after this is set
+    bool realQuestions = false; // the toolkit's own Yes/No boxes, answered by the keys pressed on them
 
 private:
     QTemporaryDir dir_;
@@ -148,17 +156,42 @@ struct Game {
     GameState& state() const { return tavola->state(); }
     bool ended() const { return platform.exitStatus >= 0; }
     bool timerEnabled() const { return w().Timer1->isEnabled(); }
-    QString fraction() const { return w().txtAnswer->text() + QLatin1Char('/') + w().Text3->text(); }
+    // The fraction as the player reads it: the upper box over the lower one.
+    std::pair<QLineEdit*, QLineEdit*> fractionBoxes() const
+    {
+        QList<QLineEdit*> boxes = w().surface->findChildren<QLineEdit*>();
+        std::sort(boxes.begin(), boxes.end(), [](const QLineEdit* a, const QLineEdit* b) { return a->y() < b->y(); });
+        return {boxes.value(0), boxes.value(1)};
+    }
+    QString fraction() const
+    {
+        const auto [numerator, denominator] = fractionBoxes();
+        return numerator->text() + QLatin1Char('/') + denominator->text();
+    }
     void setFraction(const QString& numerator, const QString& denominator) const
     {
-        w().txtAnswer->setText(numerator);
-        w().Text3->setText(denominator);
+        const auto boxes = fractionBoxes();
+        boxes.first->setText(numerator);
+        boxes.second->setText(denominator);
     }
 
     // What a player does: press and release a mouse button over the control.
     void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) const
     {
         QTest::mouseClick(control, button, Qt::NoModifier, control->rect().center());
+    }
+    // Types the fraction, then answers with the button that carries the caption.
+    void answer(const QString& fraction, const QString& caption) const
+    {
+        setFraction(fraction.section(QLatin1Char('/'), 0, 0), fraction.section(QLatin1Char('/'), 1));
+        click(answerButton(caption));
+    }
+    OptionButton* answerButton(const QString& caption) const
+    {
+        const QList<OptionButton*> buttons = w().surface->findChildren<OptionButton*>();
+        const auto found =
+            std::find_if(buttons.begin(), buttons.end(), [&](const OptionButton* b) { return b->text() == caption; });
+        return found == buttons.end() ? nullptr : *found;
     }
     void tick(int count = 1) const
     {

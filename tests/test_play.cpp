@@ -49,6 +49,9 @@ QString randomText(std::mt19937_64& rng)
     return text;
 }
 
+const QString proper = QStringLiteral("Frazione propria");
+// The caption of each answer, with the verdict it gives when right.
+const QString captions[] = {QStringLiteral("Frazione impropria"), proper, QStringLiteral("Frazione apparente")};
 const QString verdictTexts[] = {QStringLiteral("Sei mitico"), QStringLiteral("Sei  un campione"),
                                 QStringLiteral("Sei veramente un asso")};
 
@@ -93,7 +96,7 @@ private slots:
         QVERIFY(w.isVisible() && (w.windowState() & Qt::WindowMaximized));
         QCOMPARE(w.windowTitle(), QStringLiteral("Tessaloro"));
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QCOMPARE(QApplication::focusWidget(), w.Option2);
+        QCOMPARE(QApplication::focusWidget(), game.answerButton(proper));
         QVERIFY(!w.cmdNext->isEnabled());
     }
 
@@ -101,12 +104,12 @@ private slots:
     {
         Game game;
         const QString question = game.fraction();
-        OptionButton* proper = game.w().Option2;
-        QTest::mousePress(proper, Qt::LeftButton, Qt::NoModifier, proper->rect().center());
-        QTest::mouseRelease(proper, Qt::LeftButton, Qt::NoModifier, QPoint(proper->width() + 40, 5));
+        OptionButton* button = game.answerButton(proper);
+        QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(button->width() + 40, 5));
         QVERIFY(QTest::qWaitForWindowActive(&game.w()));
-        QTest::keyClick(proper, Qt::Key_Space);
-        QVERIFY(proper->isChecked());
+        QTest::keyClick(button, Qt::Key_Space);
+        QVERIFY(button->isChecked());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
         QCOMPARE(game.w().lblScore2->caption(), QStringLiteral("0"));
@@ -114,20 +117,17 @@ private slots:
         QCOMPARE(game.fraction(), question);
     }
 
-    // A new question clears the message, the buttons and Next, and keeps the
-    // verdict and the counters: full ones stay full and their total is true.
+    // A new question clears the message and Next, and keeps the verdict and
+    // the counters: full ones stay full and their total is true.
     void newQuestionClearsAndKeeps()
     {
         Game game;
         TavolaWindow& w = game.w();
         game.state().nEsatte = game.state().nErrate = 32767;
-        game.setFraction(QStringLiteral("1"), QStringLiteral("100"));
-        game.click(w.Option1);
+        game.answer(QStringLiteral("1/100"), captions[0]);
         QCOMPARE(w.tipo->caption(), QStringLiteral("Fai attenzione"));
-        game.setFraction(QStringLiteral("50"), QStringLiteral("25"));
-        game.click(w.Option3);
+        game.answer(QStringLiteral("50/25"), captions[2]);
         w.lblMessage->setCaption(QStringLiteral("prima"));
-        w.Option1->setSelected(true);
         w.cmdNext->setEnabled(true);
 
         game.platform.drawNext({0.0625f, 0.991f}); // denominator, then numerator
@@ -135,7 +135,6 @@ private slots:
 
         QCOMPARE(game.fraction(), QStringLiteral("100/7"));
         QVERIFY(w.lblMessage->caption().isEmpty());
-        QVERIFY(!w.Option1->isChecked() && !w.Option2->isChecked() && !w.Option3->isChecked());
         QVERIFY(!w.cmdNext->isEnabled());
         QCOMPARE(w.tipo->caption(), QStringLiteral("Sei veramente un asso"));
         QCOMPARE(w.tipo->foreColor(), 65280u); // green
@@ -144,19 +143,29 @@ private slots:
         QVERIFY(!game.ended());
     }
 
-    // Two games started together ask other questions, and questions drawn
-    // within the same second still differ.
+    // Two games started together ask other questions, questions drawn within
+    // the same second still differ, and the real random source shows every
+    // number from 1 to 100 in 8000 draws, and nothing else.
     void questionsDiffer()
     {
         Game first, second;
         QStringList asked[2];
-        for (int i = 0; i < 100; ++i) {
+        QSet<QString> numbers;
+        for (int i = 0; i < 4000; ++i) {
             Game& game = i % 2 ? second : first;
             game.tavola->cmdNext_Click();
             asked[i % 2] << game.fraction();
+            numbers.unite(QSet<QString>{game.fraction().section('/', 0, 0), game.fraction().section('/', 1)});
         }
         QVERIFY(asked[0] != asked[1]);
-        QVERIFY(QSet<QString>(asked[0].begin(), asked[0].end()).size() > 30);
+        QVERIFY(QSet<QString>(asked[0].begin(), asked[0].end()).size() > 1000);
+        QStringList all = numbers.values();
+        all.sort();
+        QStringList oneToAHundred;
+        for (int n = 1; n <= 100; ++n)
+            oneToAHundred << QString::number(n);
+        oneToAHundred.sort();
+        QCOMPARE(all, oneToAHundred);
     }
 
     void gradientFillsTheWindowBehindTransparentLabels()
@@ -270,10 +279,12 @@ private slots:
         QCOMPARE(w.lblconto->caption(), QStringLiteral("00:14:59"));
         game.tick(60);
         QCOMPARE(w.lblconto->caption(), QStringLiteral("00:13:59"));
+        game.tick(294);
+        QCOMPARE(w.lblconto->caption(), QStringLiteral("00:09:05"));
         w.showMinimized();
-        QCOMPARE(w.windowTitle(), QStringLiteral("00:13:59"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("00:09:05"));
         game.tick(5);
-        QCOMPARE(w.windowTitle(), QStringLiteral("00:13:59"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("00:09:05"));
         w.showNormal();
         QCOMPARE(w.windowTitle(), QStringLiteral("Tessaloro"));
         w.showMaximized();
@@ -306,8 +317,11 @@ private slots:
     {
         QFETCH(QString, how);
         Game game;
-        game.state().nEsatte = 3;
-        game.tavola->cmdNext_Click();
+        for (const char* fraction : {"1/2", "3/2", "2/4", "5/5", "7/8"})
+            game.answer(QString::fromLatin1(fraction), proper);
+        QCOMPARE(game.w().lblScore->caption() + ' ' + game.w().lblScore1->caption() + ' '
+                     + game.w().lblScore2->caption(),
+                 QStringLiteral("3 2 5"));
         game.tick(900);
         game.platform.whileNextBoxIsOpen([&] { game.tick(3); }); // under the quit question
         game.platform.whileNextBoxIsOpen([&] { game.tick(3); }); // under "Tempo scaduto"
@@ -329,8 +343,7 @@ private slots:
         QCOMPARE(game.file(scoreFile), QByteArray());
 
         // The quiz goes on after the end of time.
-        game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
-        game.click(game.w().Option2);
+        game.answer(QStringLiteral("1/2"), proper);
         QCOMPARE(game.w().lblScore->caption(), QStringLiteral("4"));
     }
 
@@ -339,30 +352,42 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("pressReturn"); // on the real box, else answered OK or No
         QTest::addColumn<ShownBox>("shown");
         const QString help = QStringLiteral(" devi solo ripassare le caratteristiche dei vari tipi di frazioni e "
                                             "cliccare sul pulsante corrispondente.  Ciao");
         const int yesNo = MsgStyle::YesNoQuestionDefaultNo;
+        const ShownBox newGame{"INIZIAMO UNA NUOVA GARA  ?", yesNo, "INIZIARE NUOVA GARA"};
+        const ShownBox exit{quitQuestion, yesNo, "Uscire dal programma"};
         QTest::newRow("help") << "help"
-                              << "Anna" << ShownBox{"Anna" + help, MsgStyle::OkOnly, "Orvetta"};
+                              << "Anna" << false << ShownBox{"Anna" + help, MsgStyle::OkOnly, "Orvetta"};
         QTest::newRow("help, no name") << "help"
-                                       << "" << ShownBox{help, MsgStyle::OkOnly, "Orvetta"};
+                                       << "" << false << ShownBox{help, MsgStyle::OkOnly, "Orvetta"};
         QTest::newRow("new game, No") << "new game"
-                                      << "Anna" << ShownBox{"INIZIAMO UNA NUOVA GARA  ?", yesNo, "INIZIARE NUOVA GARA"};
+                                      << "Anna" << false << newGame;
+        QTest::newRow("new game, Return") << "new game"
+                                          << "Anna" << true << newGame;
         QTest::newRow("exit, No") << "exit"
-                                  << "Anna" << ShownBox{quitQuestion, yesNo, "Uscire dal programma"};
+                                  << "Anna" << false << exit;
+        QTest::newRow("exit, Return") << "exit"
+                                      << "Anna" << true << exit;
     }
     void boxesOfTheMenuAndExit()
     {
         QFETCH(QString, command);
         QFETCH(QString, name);
+        QFETCH(bool, pressReturn);
         QFETCH(ShownBox, shown);
         Game game(name);
-        game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
-        game.click(game.w().Option2);
+        game.answer(QStringLiteral("1/2"), proper);
         TavolaWindow* before = game.tavola->window();
         const QString question = game.fraction();
-        game.platform.whileNextBoxIsOpen([&] { game.tick(5); });
+        game.platform.realQuestions = pressReturn;
+        game.platform.whileNextBoxIsOpen([&] {
+            game.tick(5);
+            if (pressReturn)
+                QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
         if (command == QStringLiteral("help"))
             game.w().HELP->trigger();
         else if (command == QStringLiteral("new game"))
@@ -389,8 +414,7 @@ private slots:
         QFETCH(int, ticks);
         Game game;
         game.state().nEsatte = 7;
-        game.setFraction(QStringLiteral("1"), QStringLiteral("2"));
-        game.click(game.w().Option1);
+        game.answer(QStringLiteral("1/2"), captions[0]);
         game.tick(ticks);
         // Another game saved a record meanwhile; the new game reads it.
         game.writeFile(scoreFile, "4\r\n");
@@ -422,6 +446,9 @@ private slots:
         const quint64 seed = 1712;
         std::mt19937_64 rng(seed);
         Game game;
+        OptionButton* const answers[] = {game.answerButton(captions[0]), game.answerButton(captions[1]),
+                                         game.answerButton(captions[2])};
+        QVERIFY(answers[0] && answers[1] && answers[2]);
         int counted[3] = {0, 0, 0};
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         QElapsedTimer clock;
@@ -435,7 +462,7 @@ private slots:
             const int option = std::uniform_int_distribution<int>(1, 3)(rng);
             const int expected = expectedOutcome(option, numerator, denominator);
             const int rightBefore = game.state().nEsatte, wrongBefore = game.state().nErrate;
-            game.click(option == 1 ? w.Option1 : option == 2 ? w.Option2 : w.Option3, buttons[i % 3]);
+            game.click(answers[option - 1], buttons[i % 3]);
             ++counted[expected + 1];
             const QString verdict = expected == 1   ? verdictTexts[option - 1]
                                     : expected == 0 ? QStringLiteral("Fai attenzione")
@@ -443,13 +470,15 @@ private slots:
             const int right = rightBefore + (expected == 1), wrong = wrongBefore + (expected == 0);
             if (w.lblScore->caption() != QString::number(right) || w.lblScore1->caption() != QString::number(wrong)
                 || w.lblScore2->caption() != QString::number(right + wrong) || w.tipo->caption() != verdict
-                || (expected >= 0 && w.tipo->foreColor() != (expected == 1 ? 65280u : 255u))) // green, red
-                QFAIL(qPrintable(QStringLiteral("answer %1 (seed %2): \"%3\" over \"%4\" with Option%5 shows \"%6\"")
-                                     .arg(i)
-                                     .arg(seed)
-                                     .arg(numerator, denominator)
-                                     .arg(option)
-                                     .arg(w.tipo->caption())));
+                || (expected >= 0 && w.tipo->foreColor() != (expected == 1 ? 65280u : 255u)) // green, red
+                || answers[0]->isChecked() || answers[1]->isChecked() || answers[2]->isChecked())
+                QFAIL(
+                    qPrintable(QStringLiteral("answer %1 (seed %2): \"%3\" over \"%4\" with \"%5\" shows \"%6\"%7")
+                                   .arg(i)
+                                   .arg(seed)
+                                   .arg(numerator, denominator, captions[option - 1], w.tipo->caption(),
+                                        answers[option - 1]->isChecked() ? QStringLiteral(", the button still pressed")
+                                                                         : QString())));
         }
         qInfo("typed input (seed %llu): 100000 answers in %lld ms: %d right, %d wrong, %d uncounted, all as the rules "
               "say",

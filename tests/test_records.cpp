@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include <cstdio>
 #include <random>
 #include <sys/stat.h>
 #include <thread>
@@ -35,7 +36,7 @@ struct RecordGame : Game {
 
 QString modeOf(const QString& path)
 {
-    struct stat info {};
+    struct stat info = {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? QString::number(info.st_mode & 07777, 8)
                                                                    : QStringLiteral("missing");
 }
@@ -84,7 +85,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("savedName"); // empty: nothing is saved
         QTest::newRow("13 beats 12") << QByteArray("12\r\n") << 13 << "Leo" << QByteArray("Leo\r\n");
-        QTest::newRow("equal keeps the record") << QByteArray("12\r\n") << 12 << "Leo" << QByteArray();
         QTest::newRow("lower keeps the record") << QByteArray("12\r\n") << 3 << "Leo" << QByteArray();
         QTest::newRow("first run, 0 saves nothing") << QByteArray() << 0 << "Leo" << QByteArray();
         QTest::newRow("first run, 1 is a record") << QByteArray() << 1 << "Leo" << QByteArray("Leo\r\n");
@@ -161,19 +161,38 @@ private slots:
         QCOMPARE(game.platform.exitStatus, logged.startsWith(QStringLiteral("runtime")) ? EXIT_FAILURE : EXIT_SUCCESS);
     }
 
-    void aLowerScoreSavedSecondWritesNothing()
+    // A record that changed while a game was played: quitting saves only a
+    // score that beats both the record start-up showed and the one on disk.
+    void theRecordChangedMeanwhile_data()
     {
+        QTest::addColumn<int>("savedMeanwhile"); // by another game; 0: root resets the record instead
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("lower than a record saved meanwhile") << 50 << 20 << QByteArray("50\r\nAlba\r\n");
+        QTest::newRow("tie with a record saved meanwhile") << 20 << 20 << QByteArray("20\r\nAlba\r\n");
+        QTest::newRow("tie with the record at start-up, reset meanwhile") << 0 << 10 << QByteArray();
+    }
+    void theRecordChangedMeanwhile()
+    {
+        QFETCH(int, savedMeanwhile);
+        QFETCH(int, score);
+        QFETCH(QByteArray, record);
         RecordGame first("10\r\n", "Old\r\n", QStringLiteral("Alba"));
         Game second(QStringLiteral("Bruno"), false);
         second.platform.shareRecordWith(first.platform);
         second.tavola->Show();
         QCOMPARE(second.w().lblpunti->caption(), QStringLiteral("10\r\n"));
-        first.quitWithScore(50);
-        QCOMPARE(first.boxCount(congratulation), 1);
-        second.quitWithScore(20);
+        if (savedMeanwhile > 0) {
+            first.quitWithScore(savedMeanwhile);
+            QCOMPARE(first.boxCount(congratulation), 1);
+        } else {
+            PosixRecordFiles files(QFile::encodeName(first.platform.directory()).toStdString(), std::nullopt);
+            QCOMPARE(resetRecord(files, "root").kind, StoreFailure::None);
+        }
+        second.quitWithScore(score);
         QCOMPARE(second.boxCount(congratulation), 0);
         QCOMPARE(second.platform.exitStatus, EXIT_SUCCESS);
-        QCOMPARE(first.file(scoreFile) + first.file(nameFile), QByteArray("50\r\nAlba\r\n"));
+        QCOMPARE(first.file(scoreFile) + first.file(nameFile), record);
     }
 
     void whatIsNoRecordFileIsRefused_data()
@@ -307,6 +326,55 @@ private slots:
         for (int score = 101 - int(lines.size()); score <= 100; ++score)
             expected.append("leo save " + QByteArray::number(score) + ' ' + QByteArray::number(score - 1));
         QCOMPARE(saved, expected);
+    }
+
+    // A lock file deleted or replaced between its opening and its locking:
+    // the lock taken on it keeps nobody out, so it is taken again on the lock
+    // file that stands there now, which another save holds meanwhile.
+    void aLockFileSwappedBeforeLocking_data()
+    {
+        QTest::addColumn<QString>("swap");
+        QTest::addColumn<QString>("layout");
+        QTest::newRow("deleted, the game's own files") << "deleted"
+                                                       << "open";
+        QTest::newRow("replaced, protected files") << "replaced"
+                                                   << "protected";
+    }
+    void aLockFileSwappedBeforeLocking()
+    {
+        QFETCH(QString, swap);
+        QFETCH(QString, layout);
+        QTemporaryDir dir;
+        const std::string directory = QFile::encodeName(dir.path()).toStdString();
+        const auto owner =
+            layout == QStringLiteral("protected")
+                ? std::optional(StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())})
+                : std::nullopt;
+        PosixRecordFiles other(directory, owner);
+        struct SwappedFiles : PosixRecordFiles {
+            using PosixRecordFiles::PosixRecordFiles;
+            std::function<void()> meanwhile;
+            void lockFileOpened() override
+            {
+                std::exchange(meanwhile, [] {})();
+            }
+        } files(directory, owner);
+        files.meanwhile = [&] {
+            const QString lockFile = dir.filePath(QStringLiteral("fraprod.lock"));
+            if (swap == QStringLiteral("replaced")) {
+                QFile fresh(lockFile + QStringLiteral(".new"));
+                QVERIFY(fresh.open(QIODevice::WriteOnly) && fresh.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+                QCOMPARE(std::rename(QFile::encodeName(fresh.fileName()).constData(),
+                                     QFile::encodeName(lockFile).constData()),
+                         0);
+            } else {
+                QVERIFY(QFile::remove(lockFile));
+            }
+            QCOMPARE(other.lock(std::chrono::milliseconds(0)).kind, StoreFailure::None);
+        };
+        QCOMPARE(int(files.lock(std::chrono::milliseconds(100)).kind), int(StoreFailure::Busy));
+        other.unlock();
+        QCOMPARE(files.lock(std::chrono::milliseconds(0)).kind, StoreFailure::None);
     }
 
     void twoGamesSavingAtOnce()

@@ -74,7 +74,7 @@ int report(const StoreProblem& problem)
 // could make this program write where they like.
 StoreProblem checkDirectory(const std::string& directory)
 {
-    struct stat info {};
+    struct stat info = {};
     if (::lstat(directory.c_str(), &info) != 0)
         return {directory, std::strerror(errno), StoreFailure::Unusable};
     if (!S_ISDIR(info.st_mode) || info.st_uid != 0 || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0)

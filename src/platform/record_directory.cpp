@@ -49,7 +49,7 @@ DirectoryProbe probeDirectory(const QString& path)
 DirectoryProbe probeDirectory(const QString& path)
 {
     const QByteArray native = QFile::encodeName(path);
-    struct stat info {};
+    struct stat info = {};
     if (::stat(native.constData(), &info) != 0) {
         if (errno != ENOENT)
             return {path, false, QString::fromLocal8Bit(std::strerror(errno))};

@@ -143,7 +143,7 @@ StoreResult<int> openChecked(const std::string& path, int access, mode_t mode, c
             return cannotCreate(path, error);
         }
     }
-    struct stat info {};
+    struct stat info = {};
     if (::fstat(fd.get(), &info) != 0)
         return {std::nullopt, problemAt(path, errno)};
     if (!S_ISREG(info.st_mode))
@@ -219,6 +219,7 @@ StoreProblem PosixRecordFiles::lock(std::chrono::milliseconds wait)
         if (!opened)
             return opened.problem;
         Descriptor fd(*opened.value);
+        lockFileOpened();
         while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR)
                 return problemAt(path, errno);
@@ -228,8 +229,7 @@ StoreProblem PosixRecordFiles::lock(std::chrono::milliseconds wait)
         }
         // Someone who may write the directory can replace the lock file while
         // we wait; a lock on the old one keeps nobody out.
-        struct stat held {
-        }, current{};
+        struct stat held = {}, current = {};
         if (::fstat(fd.get(), &held) == 0 && ::lstat(path.c_str(), &current) == 0 && held.st_dev == current.st_dev
             && held.st_ino == current.st_ino) {
             lock_ = fd.release();
@@ -288,7 +288,7 @@ StoreProblem PosixRecordFiles::write(StoreFile file, const std::string& bytes)
 
 bool PosixRecordFiles::keptDirectoryMissing() const
 {
-    struct stat info {};
+    struct stat info = {};
     return ::lstat(pathOf(std::string(keptDirectoryName)).c_str(), &info) != 0 && errno == ENOENT;
 }
 
@@ -301,7 +301,7 @@ StoreResult<int> PosixRecordFiles::openKeptDirectory(bool createWhenMissing)
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (fd.get() < 0)
         return {std::nullopt, problemAt(path, errno, StoreFailure::Unusable)};
-    struct stat info {};
+    struct stat info = {};
     if (::fstat(fd.get(), &info) != 0)
         return {std::nullopt, problemAt(path, errno)};
     // Others could read what is kept, or plant a save of their own.
@@ -365,7 +365,7 @@ StoreResult<std::vector<KeptEntry>> PosixRecordFiles::kept()
     const auto stale = std::chrono::system_clock::now() - std::chrono::minutes(1);
     while (const dirent* item = ::readdir(listing)) {
         const std::string_view name = item->d_name;
-        struct stat info {};
+        struct stat info = {};
         if (name.starts_with(keptPrefix))
             names.emplace_back(name);
         else if (name.starts_with(unfinishedPrefix)
@@ -382,7 +382,7 @@ StoreResult<std::vector<KeptEntry>> PosixRecordFiles::kept()
         // Anything that is not a single regular file of the group is kept as
         // an empty entry, which is only forgotten.
         Descriptor fd(::openat(dir.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-        struct stat info {};
+        struct stat info = {};
         if (fd.get() >= 0 && ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1
             && (!owner_ || info.st_gid == owner_->gid))
             if (auto bytes = readAll(fd.get(), name, maxKeptEntryBytes))

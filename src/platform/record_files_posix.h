@@ -50,6 +50,11 @@ public:
     StoreProblem appendHistory(const std::string& line) override;
     StoreResult<std::string> history();
 
+protected:
+    // Runs between opening the lock file and locking it, where the tests
+    // delete or replace it as anyone who may write the directory could.
+    virtual void lockFileOpened() {}
+
 private:
     bool keptDirectoryMissing() const;
     StoreResult<int> openKeptDirectory(bool createWhenMissing);

@@ -46,8 +46,11 @@ void setColor(QWidget* widget, QPalette::ColorRole role, QRgb rgb)
     widget->setPalette(colours);
 }
 
+// Which of the window's labels a design row is for.
+using LabelMember = Label* TavolaWindow::*;
+
 struct LabelDesign {
-    Label* TavolaWindow::*control;
+    LabelMember control;
     int left, top, width, height;
     const char* caption;
     FontDesign font;
