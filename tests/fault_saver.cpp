@@ -3,34 +3,29 @@
 //   fault_saver save DIR LAYOUT FIRST [COUNT]  saves FIRST, FIRST+1, ... (COUNT of them, else until killed)
 //   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
 //   fault_saver journal SCORE NAME             prints a journal for the pair "SCORE\r\n", "NAME\r\n"
-// LAYOUT is "open" (the game's own files) or "protected" (owned by whoever
-// runs this, rewritten in place, as the helper does). Record N is the score
-// "N" held by "Player N". "go" on standard output means saving starts.
+// LAYOUT is one of record_layouts.h. Record N is the score "N" held by
+// "Player N". "go" on standard output means saving starts.
 #include "platform/DesktopPlatform.h"
-#include "platform/record_files_posix.h"
+#include "record_layouts.h"
 #include "records/record_journal.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 using namespace orvetta;
 
 namespace {
 
-int saveMany(const std::string& directory, const std::string& layout, long long first, long long count)
+int saveMany(const char* directory, const char* layout, long long first, long long count)
 {
-    std::optional<StoreOwner> owner;
-    if (layout == "protected")
-        owner = StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())};
-    PosixRecordFiles files(directory, owner);
+    const auto files = testing::recordFilesOf(QString::fromLocal8Bit(directory), QString::fromLatin1(layout));
     std::puts("go");
     std::fflush(stdout);
     for (long long n = first; count < 0 || n < first + count; ++n) {
         const std::string number = std::to_string(n);
-        const auto saved = saveRecord(files, number, "Player " + number, "fault_saver");
+        const auto saved = saveRecord(*files, number, "Player " + number, "fault_saver");
         if (!saved) {
             std::fprintf(stderr, "save %lld failed: %s: %s\n", n, saved.problem.path.c_str(),
                          saved.problem.reason.c_str());

@@ -107,6 +107,8 @@ public:
     float rnd() override { return takeFirst(draws_, DesktopPlatform::rnd()); }
     FileResult<QString> recordDirectory() override
     {
+        if (machineRecord)
+            return DesktopPlatform::recordDirectory();
         if (!directoryFailure_.isEmpty())
             return {std::nullopt, {directory(), directoryFailure_}};
         const FileResult<QString> found = useOwnDirectory(directory());
@@ -130,6 +132,7 @@ public:
     int exitStatus = -1;        // -1 while the program runs
     bool realTimer = false;     // the toolkit's own timer, for a game started after this is set
     bool realQuestions = false; // the toolkit's own Yes/No boxes, answered by the keys pressed on them
+    bool machineRecord = false; // the record where the installed game finds it, for a game started after this is set
 
 private:
     QTemporaryDir dir_;

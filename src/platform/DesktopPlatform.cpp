@@ -54,11 +54,14 @@ FileProblem fileProblem(const StoreProblem& problem)
     return {QString::fromLocal8Bit(problem.path), QString::fromUtf8(problem.reason)};
 }
 
-// The game's own record files: created readable by every player, replaced by rename.
-std::unique_ptr<RecordFiles> recordFilesIn(const QString& directory)
+// The record files the game itself reads and writes: on Windows those the
+// installer prepared, or the player's own; elsewhere always the player's own,
+// created readable by every player and replaced by rename.
+std::unique_ptr<RecordFiles> recordFilesIn(const QString& directory, [[maybe_unused]] bool prepared)
 {
 #ifdef Q_OS_WIN
-    return std::make_unique<WindowsRecordFiles>(directory);
+    using Layout = WindowsRecordFiles::Layout;
+    return std::make_unique<WindowsRecordFiles>(directory, prepared ? Layout::Prepared : Layout::Own);
 #else
     return std::make_unique<PosixRecordFiles>(QFile::encodeName(directory).toStdString(), std::nullopt);
 #endif
@@ -139,6 +142,7 @@ void DesktopPlatform::useHelper(const QString& helper)
 FileResult<QString> DesktopPlatform::useOwnDirectory(const QString& directory)
 {
     recordDirectory_ = directory;
+    preparedRecord_ = false;
     helper_.clear();
     return {directory, {}};
 }
@@ -151,15 +155,23 @@ FileResult<QString> DesktopPlatform::recordDirectory()
     const QString windows = length == 0 || length >= sizeof buffer
                                 ? QString()
                                 : QString::fromLocal8Bit(buffer, static_cast<qsizetype>(length));
-    // A standard user may not write the Windows directory: the record then stays with the user.
-    const RecordDirectoryChoice choice = chooseRecordDirectory(probeDirectory(windows), [] {
-        return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    });
+    // The installer makes the record's files in the Windows directory and lets
+    // every player change them, but a standard user may create nothing there:
+    // without those files the record stays with the user.
+    DirectoryProbe machineWide{windows, false, QStringLiteral("la cartella non si conosce")};
+    if (!windows.isEmpty()) {
+        const StoreProblem missing = WindowsRecordFiles::checkPrepared(windows);
+        machineWide = {windows, !missing, QString::fromLocal8Bit(missing.path + ": " + missing.reason)};
+    }
+    const RecordDirectoryChoice choice = chooseRecordDirectory(
+        machineWide, [] { return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)); });
     if (!choice.notice.isEmpty())
         announce(choice.notice);
     if (!choice.path)
         return {std::nullopt, {QStringLiteral("GetWindowsDirectoryA"), choice.failure}};
-    return useOwnDirectory(*choice.path);
+    const FileResult<QString> found = useOwnDirectory(*choice.path);
+    preparedRecord_ = machineWide.usable;
+    return found;
 }
 
 QChar DesktopPlatform::directorySeparator() const
@@ -210,7 +222,7 @@ FileOutcome DesktopPlatform::openRecord()
 {
     if (!helper_.isEmpty())
         return {}; // the helper read the record when it was found
-    auto files = recordFilesIn(recordDirectory_);
+    auto files = recordFilesIn(recordDirectory_, preparedRecord_);
     const StoreResult<RecordPair> record = readRecord(*files);
     if (!record)
         return {false, fileProblem(record.problem)};
@@ -232,7 +244,7 @@ FileResult<SaveVerdict> DesktopPlatform::saveRecord(const QString& score, const 
     const QByteArray scoreBytes = score.toLocal8Bit(), holderBytes = holder.toLocal8Bit();
     if (!helper_.isEmpty())
         return saveThroughHelper(helper_, scoreBytes, holderBytes);
-    auto files = recordFilesIn(recordDirectory_);
+    auto files = recordFilesIn(recordDirectory_, preparedRecord_);
     // The player's own record keeps no history of who saved it.
     const StoreResult<SaveVerdict> saved =
         orvetta::saveRecord(*files, std::string_view(scoreBytes.constData(), static_cast<size_t>(scoreBytes.size())),

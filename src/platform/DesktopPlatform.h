@@ -37,6 +37,8 @@ protected:
 private:
     std::mt19937 engine_;
     QString recordDirectory_;
+    // Files the installer made, which the game may change but not create.
+    bool preparedRecord_ = false;
     // The installed record helper, when it reads and writes the record.
     QString helper_;
     RecordPair record_;

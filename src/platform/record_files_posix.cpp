@@ -19,8 +19,6 @@
 namespace orvetta {
 namespace {
 
-constexpr std::string_view lockFileName = "fraprod.lock";
-constexpr std::string_view journalFileName = "fraprod.journal";
 constexpr std::string_view historyFileName = "fraprod.history";
 constexpr std::string_view keptDirectoryName = "fraprod.kept";
 constexpr std::string_view keptPrefix = "save-";

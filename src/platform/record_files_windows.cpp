@@ -1,87 +1,187 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/record_files_windows.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <utility>
+#include <windows.h>
 
 namespace orvetta {
 namespace {
 
 StoreProblem problemAt(const QString& path, const QString& reason, StoreFailure kind = StoreFailure::Io)
 {
-    return {path.toStdString(), reason.toStdString(), kind};
+    return {path.toLocal8Bit().toStdString(), reason.toLocal8Bit().toStdString(), kind};
 }
 
-// Anything at a record name that is not a plain file of its own.
-bool isPlanted(const QFileInfo& info)
+QString lastError()
 {
-    return info.isSymLink() || info.isShortcut() || info.isJunction() || (info.exists() && !info.isFile());
+    return qt_error_string(static_cast<int>(GetLastError())).trimmed();
 }
+
+// A handle on a plain file of its own at path, never on what a link or
+// junction there points to.
+class FileHandle {
+public:
+    FileHandle(const QString& path, DWORD access, bool createWhenMissing) : path_(path)
+    {
+        handle_ = CreateFileW(reinterpret_cast<LPCWSTR>(path.utf16()), access,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              createWhenMissing ? OPEN_ALWAYS : OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (handle_ == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+            problem_ = missing ? problemAt(path, QStringLiteral("manca (lo prepara il programma d'installazione)"),
+                                           StoreFailure::Unusable)
+                               : problemAt(path, lastError(), StoreFailure::Unusable);
+            return;
+        }
+        BY_HANDLE_FILE_INFORMATION info = {};
+        if (!GetFileInformationByHandle(handle_, &info)) {
+            problem_ = problemAt(path, lastError());
+        } else if (GetFileType(handle_) != FILE_TYPE_DISK
+                   || (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+            problem_ = problemAt(path, QStringLiteral("non è un file regolare"), StoreFailure::Unusable);
+        } else {
+            size_ = (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+        }
+    }
+    ~FileHandle()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    const StoreProblem& problem() const { return problem_; }
+    long long size() const { return size_; }
+    HANDLE handle() const { return handle_; }
+    HANDLE release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
+
+    StoreResult<std::string> readAll()
+    {
+        std::string bytes(static_cast<size_t>(size_), '\0');
+        DWORD done = 0;
+        if (!bytes.empty() && (!ReadFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr)))
+            return {std::nullopt, problemAt(path_, lastError())};
+        bytes.resize(done);
+        return {std::move(bytes), {}};
+    }
+
+    // Replaces the content in place; the bytes are on disk when it returns.
+    StoreProblem replaceWith(const std::string& bytes)
+    {
+        DWORD done = 0;
+        const bool written = SetEndOfFile(handle_)
+                             && (bytes.empty()
+                                 || (WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr)
+                                     && done == bytes.size()))
+                             && FlushFileBuffers(handle_);
+        return written ? StoreProblem{} : problemAt(path_, lastError());
+    }
+
+private:
+    QString path_;
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    StoreProblem problem_;
+    long long size_ = 0;
+};
+
+constexpr std::string_view preparedFiles[] = {scoreFileName, holderFileName, lockFileName, journalFileName};
 
 } // namespace
 
-WindowsRecordFiles::WindowsRecordFiles(QString directory) : directory_(std::move(directory)) {}
+WindowsRecordFiles::WindowsRecordFiles(QString directory, Layout layout)
+    : directory_(QDir::toNativeSeparators(directory)),
+      layout_(layout),
+      lock_(INVALID_HANDLE_VALUE)
+{
+}
+
+WindowsRecordFiles::~WindowsRecordFiles()
+{
+    unlock();
+}
+
+QString WindowsRecordFiles::pathOf(std::string_view name) const
+{
+    return directory_ + QLatin1Char('\\') + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 QString WindowsRecordFiles::pathOf(StoreFile file) const
 {
     switch (file) {
-    case StoreFile::Score: return directory_ + QLatin1Char('/') + QString::fromLatin1(scoreFileName);
-    case StoreFile::Holder: return directory_ + QLatin1Char('/') + QString::fromLatin1(holderFileName);
+    case StoreFile::Score: return pathOf(scoreFileName);
+    case StoreFile::Holder: return pathOf(holderFileName);
     case StoreFile::Journal: break;
     }
-    return directory_ + QStringLiteral("/fraprod.journal");
+    return pathOf(journalFileName);
 }
 
-StoreProblem WindowsRecordFiles::lock(std::chrono::milliseconds wait)
+StoreProblem WindowsRecordFiles::checkPrepared(const QString& directory)
 {
-    const QString path = directory_ + QStringLiteral("/fraprod.lock");
-    lock_ = std::make_unique<QLockFile>(path);
-    if (!lock_->tryLock(static_cast<int>(wait.count()))) {
-        lock_.reset();
-        return problemAt(path, QStringLiteral("un'altra partita sta salvando il record da troppo tempo"),
-                         StoreFailure::Busy);
+    const WindowsRecordFiles files(directory, Layout::Prepared);
+    for (const std::string_view name : preparedFiles) {
+        FileHandle file(files.pathOf(name), GENERIC_READ | GENERIC_WRITE, false);
+        if (file.problem())
+            return file.problem();
     }
     return {};
 }
 
+StoreProblem WindowsRecordFiles::lock(std::chrono::milliseconds wait)
+{
+    unlock();
+    const QString path = pathOf(lockFileName);
+    FileHandle file(path, GENERIC_READ | GENERIC_WRITE, layout_ == Layout::Own);
+    if (file.problem())
+        return file.problem();
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        OVERLAPPED firstByte = {};
+        if (LockFileEx(file.handle(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &firstByte)) {
+            lock_ = file.release();
+            return {};
+        }
+        if (GetLastError() != ERROR_LOCK_VIOLATION)
+            return problemAt(path, lastError());
+        if (waited.elapsed() >= wait.count())
+            return problemAt(path, QStringLiteral("un'altra partita sta salvando il record da troppo tempo"),
+                             StoreFailure::Busy);
+        QThread::msleep(10);
+    }
+}
+
 void WindowsRecordFiles::unlock()
 {
-    lock_.reset();
+    // Closing the handle drops the lock.
+    if (lock_ != INVALID_HANDLE_VALUE)
+        CloseHandle(std::exchange(lock_, INVALID_HANDLE_VALUE));
 }
 
 StoreResult<std::string> WindowsRecordFiles::read(StoreFile file)
 {
     const QString path = pathOf(file);
-    const QFileInfo info(path);
-    if (isPlanted(info))
-        return {std::nullopt, problemAt(path, QStringLiteral("non è un file regolare"), StoreFailure::Unusable)};
-    QFile content(path);
-    if (!info.exists()) {
-        if (!content.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return {std::nullopt, problemAt(path, content.errorString(), StoreFailure::Unusable)};
-        return {std::string(), {}};
-    }
-    if (info.size() > maxRecordFileBytes)
+    FileHandle content(path, GENERIC_READ, layout_ == Layout::Own);
+    if (content.problem())
+        return {std::nullopt, content.problem()};
+    if (content.size() > maxRecordFileBytes)
         return {std::nullopt, problemAt(path, QStringLiteral("è troppo grande per essere un file del record"),
                                         StoreFailure::Unusable)};
-    if (!content.open(QIODevice::ReadOnly))
-        return {std::nullopt, problemAt(path, content.errorString())};
-    return {content.read(maxRecordFileBytes).toStdString(), {}};
+    return content.readAll();
 }
 
 StoreProblem WindowsRecordFiles::write(StoreFile file, const std::string& bytes)
 {
-    const QString path = pathOf(file);
-    if (isPlanted(QFileInfo(path)))
-        return problemAt(path, QStringLiteral("non è un file regolare"), StoreFailure::Unusable);
-    // QSaveFile writes beside the target and renames over it on commit.
-    QSaveFile content(path);
-    const bool written =
-        content.open(QIODevice::WriteOnly)
-        && content.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())
-        && content.commit();
-    return written ? StoreProblem{} : problemAt(path, content.errorString());
+    FileHandle content(pathOf(file), GENERIC_WRITE, layout_ == Layout::Own);
+    if (content.problem())
+        return content.problem();
+    return content.replaceWith(bytes);
 }
 
 } // namespace orvetta

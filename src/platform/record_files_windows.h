@@ -3,30 +3,47 @@
 
 #include "records/record_store.h"
 
-#include <QLockFile>
 #include <QString>
 
-#include <memory>
+#include <string_view>
 
 namespace orvetta {
 
-// The record files of a directory on Windows: never read or written through a
-// link, shortcut or junction planted at a record name; each write replaces a
-// file whole.
+// The record files of a directory on Windows, the lock fraprod.lock among
+// them. Each is opened by a handle that never follows a link or junction
+// planted at its name, and rewritten in place, so that it keeps the rights
+// it was given. The lock is a lock on that file's first byte, which Windows
+// drops when the process ends however it ends.
+//
+// Prepared (the Windows directory): the installer has made every file and
+// lets every player change them, but a standard user may create nothing
+// there, so a missing file is a fault. Own (the player's data directory):
+// missing files are created.
 class WindowsRecordFiles : public RecordFiles {
 public:
-    explicit WindowsRecordFiles(QString directory);
+    enum class Layout { Prepared, Own };
+
+    WindowsRecordFiles(QString directory, Layout layout);
+    ~WindowsRecordFiles() override;
+    WindowsRecordFiles(const WindowsRecordFiles&) = delete;
+    WindowsRecordFiles& operator=(const WindowsRecordFiles&) = delete;
 
     StoreProblem lock(std::chrono::milliseconds wait) override;
     void unlock() override;
     StoreResult<std::string> read(StoreFile file) override;
     StoreProblem write(StoreFile file, const std::string& bytes) override;
 
+    // Whether every file of a prepared directory is there, a plain file that
+    // this user may read and change.
+    static StoreProblem checkPrepared(const QString& directory);
+
 private:
+    QString pathOf(std::string_view name) const;
     QString pathOf(StoreFile file) const;
 
     QString directory_;
-    std::unique_ptr<QLockFile> lock_;
+    Layout layout_;
+    void* lock_; // the lock file's handle while the lock is held
 };
 
 } // namespace orvetta

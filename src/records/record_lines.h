@@ -12,6 +12,9 @@ namespace orvetta {
 
 inline constexpr std::string_view scoreFileName = "fraprod.txt";
 inline constexpr std::string_view holderFileName = "fraprod1.txt";
+// Beside the pair: the lock every access takes, and a save in progress.
+inline constexpr std::string_view lockFileName = "fraprod.lock";
+inline constexpr std::string_view journalFileName = "fraprod.journal";
 
 inline constexpr int maxRecordScore = 32767;
 // Far beyond any typed name, and small enough that a record file always reads back.
