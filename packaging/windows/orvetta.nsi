@@ -1,0 +1,120 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
+; Orvetta's installer for 64-bit Windows. makensis is given VERSION (x.y.z),
+; PROGRAM (orvetta.exe), ICON, LICENCE and OUTFILE.
+;
+; The record lives where the game was always meant to keep it: fraprod.txt
+; and fraprod1.txt in the Windows directory, one record for every player of
+; the machine. A standard user may create nothing there, so the installer,
+; as administrator, makes every file the game needs (the pair, kept byte for
+; byte where an older game left it, the lock and the journal of a save in
+; progress) and lets the group Users read and write those four files and
+; nothing else. Uninstalling keeps the record.
+
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+
+!include "MUI2.nsh"
+!include "LogicLib.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvetta"
+; The local group Users, by its well-known SID: its name is translated.
+!define USERS_SID "*S-1-5-32-545"
+
+Name "Orvetta"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\Orvetta"
+RequestExecutionLevel admin
+ShowInstDetails show
+ShowUninstDetails show
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=1040 "ProductName" "Orvetta"
+VIAddVersionKey /LANG=1040 "FileDescription" "Installazione di Orvetta"
+VIAddVersionKey /LANG=1040 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1040 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1040 "LegalCopyright" "GPL-3.0-or-later"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${LICENCE}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\orvetta.exe"
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Italian"
+
+Function .onInit
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "admin"
+    MessageBox MB_ICONSTOP|MB_OK "Per installare Orvetta servono i diritti di amministratore." /SD IDOK
+    SetErrorLevel 5
+    Quit
+  ${EndIf}
+  SetShellVarContext all
+FunctionEnd
+
+Function un.onInit
+  SetShellVarContext all
+FunctionEnd
+
+; Makes $WINDIR\<name> when it is missing (a file already there is kept as it
+; is) and lets Users read and write it.
+!macro PrepareRecordFile name
+  ${If} ${FileExists} "$WINDIR\${name}\*.*"
+    Abort "$WINDIR\${name} è una cartella, non un file del record."
+  ${EndIf}
+  ${IfNot} ${FileExists} "$WINDIR\${name}"
+    ClearErrors
+    FileOpen $0 "$WINDIR\${name}" w
+    FileClose $0
+    ${If} ${Errors}
+      Abort "Non si può creare $WINDIR\${name}."
+    ${EndIf}
+  ${EndIf}
+  ; Read and write, not delete: a pupil may change the record, as with the
+  ; original game, but cannot take it away from the others.
+  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$WINDIR\${name}" /grant ${USERS_SID}:(R,W)'
+  Pop $0
+  ${If} $0 != 0
+    Abort "Non si possono dare agli utenti i diritti su $WINDIR\${name} (icacls: $0)."
+  ${EndIf}
+!macroend
+
+Section "Orvetta"
+  SetOutPath "$INSTDIR"
+  File "/oname=orvetta.exe" "${PROGRAM}"
+  File "/oname=COPYING.txt" "${LICENCE}"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortcut "$SMPROGRAMS\Orvetta.lnk" "$INSTDIR\orvetta.exe"
+
+  !insertmacro PrepareRecordFile "fraprod.txt"
+  !insertmacro PrepareRecordFile "fraprod1.txt"
+  !insertmacro PrepareRecordFile "fraprod.lock"
+  !insertmacro PrepareRecordFile "fraprod.journal"
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Orvetta"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\orvetta.exe"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Orvetta"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; The record files stay, for the next installation to find.
+Section "Uninstall"
+  Delete "$SMPROGRAMS\Orvetta.lnk"
+  Delete "$INSTDIR\orvetta.exe"
+  Delete "$INSTDIR\COPYING.txt"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
