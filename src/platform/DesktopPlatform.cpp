@@ -161,7 +161,8 @@ FileResult<QString> DesktopPlatform::recordDirectory()
     DirectoryProbe machineWide{windows, false, QStringLiteral("la cartella non si conosce")};
     if (!windows.isEmpty()) {
         const StoreProblem missing = WindowsRecordFiles::checkPrepared(windows);
-        machineWide = {windows, !missing, QString::fromLocal8Bit(missing.path + ": " + missing.reason)};
+        const FileProblem problem = fileProblem(missing);
+        machineWide = {windows, !missing, problem.path + QStringLiteral(": ") + problem.reason};
     }
     const RecordDirectoryChoice choice = chooseRecordDirectory(
         machineWide, [] { return probeDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)); });

@@ -11,9 +11,10 @@
 namespace orvetta {
 namespace {
 
+// Paths in the ANSI code page, as the platform reads them back; reasons in UTF-8, as the store writes its own.
 StoreProblem problemAt(const QString& path, const QString& reason, StoreFailure kind = StoreFailure::Io)
 {
-    return {path.toLocal8Bit().toStdString(), reason.toLocal8Bit().toStdString(), kind};
+    return {path.toLocal8Bit().toStdString(), reason.toStdString(), kind};
 }
 
 QString lastError()
