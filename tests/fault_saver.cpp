@@ -3,15 +3,19 @@
 //   fault_saver save DIR LAYOUT FIRST [COUNT]  saves FIRST, FIRST+1, ... (COUNT of them, else until killed)
 //   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
 //   fault_saver journal SCORE NAME             prints a journal for the pair "SCORE\r\n", "NAME\r\n"
+//   fault_saver hold DIR LAYOUT                takes the lock, says "held" and stops itself (POSIX)
 // LAYOUT is one of record_layouts.h. Record N is the score "N" held by
 // "Player N". "go" on standard output means saving starts.
 #include "platform/DesktopPlatform.h"
 #include "record_layouts.h"
+#include "records/record_history.h"
 #include "records/record_journal.h"
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 using namespace orvetta;
@@ -55,6 +59,22 @@ int playGame(int argc, char* argv[])
     return saved ? 0 : 1;
 }
 
+#ifndef _WIN32
+// A holder of the lock that never lets go by itself.
+int holdStopped(const char* directory, const char* layout)
+{
+    const auto files = testing::recordFilesOf(QString::fromLocal8Bit(directory), QString::fromLatin1(layout));
+    if (const StoreProblem problem = files->lock(std::chrono::seconds(30))) {
+        std::fprintf(stderr, "%s: %s\n", problem.path.c_str(), problem.reason.c_str());
+        return 1;
+    }
+    std::puts("held");
+    std::fflush(stdout);
+    std::raise(SIGSTOP);
+    return 0;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -64,10 +84,18 @@ int main(int argc, char* argv[])
         return saveMany(argv[2], argv[3], std::stoll(argv[4]), argc == 6 ? std::stoll(argv[5]) : -1);
     if (mode == "game" && argc == 4)
         return playGame(argc, argv);
+#ifndef _WIN32
+    if (mode == "hold" && argc == 4)
+        return holdStopped(argv[2], argv[3]);
+#endif
     if (mode == "journal" && argc == 4) {
-        const std::string journal = encodeJournal({std::string(argv[2]) + "\r\n", std::string(argv[3]) + "\r\n"});
+        const RecordPair pair{std::string(argv[2]) + "\r\n", std::string(argv[3]) + "\r\n"};
+        const std::string journal =
+            encodeJournal({pair, historyLine(std::time(nullptr), "fault_saver", "save", pair, {})});
         return std::fwrite(journal.data(), 1, journal.size(), stdout) == journal.size() ? 0 : 1;
     }
-    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | journal SCORE NAME\n", stderr);
+    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | journal SCORE NAME"
+               " | hold DIR LAYOUT\n",
+               stderr);
     return 64;
 }

@@ -5,6 +5,9 @@
 #include "game_fixture.h"
 #include "record_layouts.h"
 #include "records/record_history.h"
+#include "records/record_journal.h"
+
+#include <QThread>
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -35,6 +38,41 @@ QString modeOf(const QString& path)
 }
 
 const QString saverProgram = QStringLiteral(FAULT_SAVER);
+
+bool waitUntilStopped(qint64 pid)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 30000) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        const QByteArray text = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+        if (const qsizetype nameEnd = text.lastIndexOf(')'); nameEnd > 0 && text.mid(nameEnd + 2, 1) == "T")
+            return true;
+        QThread::msleep(5);
+    }
+    return false;
+}
+
+// The first line of a history that does not follow from the one before it
+// (what it replaced is not what that one saved) or from the record; empty
+// when each line stands for a change the record went through.
+QByteArray brokenLink(const QByteArray& history, const RecordPair& record)
+{
+    const auto withoutLineEnd = [](const std::string& bytes) {
+        return QByteArray::fromStdString(bytes.substr(0, bytes.find("\r\n")));
+    };
+    QByteArray saved;
+    for (const QByteArray& line : history.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QByteArrayList fields = line.split('\t');
+        if (fields.size() != 7 || (!saved.isNull() && fields[5] + '\t' + fields[6] != saved))
+            return line;
+        saved = fields[3] + '\t' + fields[4];
+    }
+    const QByteArray current = withoutLineEnd(record.score) + '\t' + withoutLineEnd(record.holder);
+    return saved == current ? QByteArray() : "the record " + current + " after the last line";
+}
 
 } // namespace
 
@@ -79,6 +117,9 @@ private slots:
         QTest::newRow("terminal controls")
             << QByteArray("2\r\n") << 5 << QString::fromUtf8("A\x1b[31mB\aC\x7f\u0085D\u202eE\u2066F\tG")
             << QByteArray("A [31mB C  D E F G\r\n");
+        QTest::newRow("characters that hide")
+            << QByteArray("2\r\n") << 5 << QString::fromUtf8("A\u2028B\u2029C\u200bD\u00adE\ufeffF\U000E0041G")
+            << QByteArray("A B C D E F G\r\n");
         QTest::newRow("name plays no part") << QByteArray("40\r\n") << 39 << "Zed" << QByteArray();
         QTest::newRow("binary bytes") << QByteArray("\x01\xfe\xff\x80", 4) << 5 << "Leo" << QByteArray("Leo\r\n");
         QTest::newRow("NUL bytes after a number") << QByteArray("7\0\0\r\n", 5) << 5 << "Leo" << QByteArray();
@@ -169,7 +210,7 @@ private slots:
             QCOMPARE(first.boxCount(congratulation), 1);
         } else {
             PosixRecordFiles files(QFile::encodeName(first.platform.directory()).toStdString(), std::nullopt);
-            QCOMPARE(resetRecord(files, "root").kind, StoreFailure::None);
+            QVERIFY(resetRecord(files, "root"));
         }
         second.quitWithScore(score);
         QCOMPARE(second.boxCount(congratulation), 0);
@@ -242,6 +283,104 @@ private slots:
         if (layout == QStringLiteral("protected"))
             left.prepend(QStringLiteral("fraprod.history"));
         checkSavesKilledAtRandom(saverProgram, dir.path(), layout, left);
+        if (layout == QStringLiteral("protected")) {
+            PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
+                                   StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())});
+            const auto history = files.history();
+            QVERIFY(history && !history.value->empty());
+            QCOMPARE(brokenLink(QByteArray::fromStdString(*history.value), *readRecord(files).value), QByteArray());
+        }
+    }
+
+    // A holder of the lock stopped for good holds up nobody: saves wait
+    // beside the record, one a player, every reader counts them at once, and
+    // the next holder applies them; root's reset ends the stopped holder.
+    void aStoppedHolderHoldsUpNobody_data()
+    {
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("the holder is killed") << false;
+        QTest::newRow("root resets the record") << true;
+    }
+    void aStoppedHolderHoldsUpNobody()
+    {
+        QFETCH(bool, reset);
+        QTemporaryDir dir;
+        PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
+                               StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())});
+        // Where the package keeps the saves that wait.
+        QCOMPARE(::mkdir(QFile::encodeName(dir.filePath(QStringLiteral("fraprod.kept"))).constData(), 0770), 0);
+        QCOMPARE(saveRecord(files, "20", "Zoe", "zoe").value, SaveVerdict::Saved);
+        QProcess holder;
+        holder.start(saverProgram, {QStringLiteral("hold"), dir.path(), QStringLiteral("protected")});
+        QVERIFY(holder.waitForReadyRead(30000) && waitUntilStopped(holder.processId()));
+        const qint64 holderPid = holder.processId();
+
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(saveRecord(files, "50", "Alba", "leo").value, SaveVerdict::Kept);
+        QCOMPARE(saveRecord(files, "40", "Bea", "leo").value, SaveVerdict::NotARecord);
+        QCOMPARE(saveRecord(files, "60", "Ciro", "leo").value, SaveVerdict::Kept);
+        QVERIFY2(clock.elapsed() < saveLockWait.count(), "a save waited for the stopped holder");
+        const QDir kept(dir.filePath(QStringLiteral("fraprod.kept")));
+        QCOMPARE(kept.entryList({QStringLiteral("user-*")}), QStringList{QStringLiteral("user-%1").arg(::getuid())});
+        const RecordPair best{"60\r\n", "Ciro\r\n"};
+        QCOMPARE(*readRecord(files).value, best);
+        QCOMPARE(*files.read(StoreFile::Score).value, "20\r\n");
+
+        if (reset) {
+            const auto ended = resetRecord(files, "root");
+            QVERIFY(ended && ended.value->size() == 1);
+            QCOMPARE(ended.value->front().pid, holderPid);
+            QVERIFY(holder.waitForFinished(30000));
+            QCOMPARE(*readRecord(files).value, RecordPair{});
+            QVERIFY(
+                files.history().value->find("\troot\treset, after ending process " + std::to_string(holderPid) + " of ")
+                != std::string::npos);
+        } else {
+            holder.kill();
+            QVERIFY(holder.waitForFinished(30000));
+            QCOMPARE(*readRecord(files).value, best);
+            QVERIFY(files.history().value->ends_with("\tleo\tkept save\t60\tCiro\t20\tZoe\n"));
+        }
+        QCOMPARE(kept.entryList({QStringLiteral("user-*"), QStringLiteral("applying-*")}), QStringList());
+    }
+
+    // What a change leaves in the history when a save was stopped at any
+    // point: the lines before it whole, then its own line, once.
+    void theHistoryAfterASaveCutShort_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("lineWritten"); // before the save was stopped
+        QTest::addColumn<QByteArray>("kept");  // of the lines before
+        const QByteArray line = "2026-12-01 10:00:00 +0000\tleo\tsave\t5\tLeo\t\t\n";
+        QTest::newRow("stopped before its line") << line << false << line;
+        QTest::newRow("stopped after its line") << line << true << line;
+        QTest::newRow("a line cut short before it") << line + "2026-12-01 10:00:01 +0000\tmal" << false << line;
+        const qsizetype nearlyFull = qsizetype(maxHistoryBytes) - 5 - line.size();
+        QTest::newRow("full, with no line end in the newest half") << line + QByteArray(nearlyFull - 1, 'x') + '\n'
+                                                                   << false << QByteArray();
+    }
+    void theHistoryAfterASaveCutShort()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, lineWritten);
+        QFETCH(QByteArray, kept);
+        QTemporaryDir dir;
+        PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
+                               StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())});
+        QVERIFY(readRecord(files));
+        const RecordPair pair{"7\r\n", "Mara\r\n"};
+        const std::string line = historyLine(0, "mara", "save", pair, {});
+        QCOMPARE(files.write(StoreFile::Journal, encodeJournal({pair, line})).kind, StoreFailure::None);
+        QFile history(dir.filePath(QStringLiteral("fraprod.history")));
+        const QByteArray written = before + (lineWritten ? QByteArray::fromStdString(line) : QByteArray());
+        QVERIFY(history.open(QIODevice::WriteOnly) && history.write(written) == written.size());
+        history.close();
+
+        const auto record = readRecord(files);
+        QVERIFY(record);
+        QCOMPARE(*record.value, pair);
+        QCOMPARE(QByteArray::fromStdString(*files.history().value), kept + QByteArray::fromStdString(line));
     }
 
     // However long the history grows, it keeps the newest lines whole.

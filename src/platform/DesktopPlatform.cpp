@@ -242,7 +242,10 @@ FileResult<QByteArray> DesktopPlatform::readWhole(const QString& path)
 
 FileResult<SaveVerdict> DesktopPlatform::saveRecord(const QString& score, const QString& holder)
 {
-    const QByteArray scoreBytes = score.toLocal8Bit(), holderBytes = holder.toLocal8Bit();
+    // Plain text before it is encoded: the ANSI code page of Windows has no
+    // byte for most of what a name must not hide, and would make it a '?'.
+    const QByteArray plainHolder = QByteArray::fromStdString(plainText(holder.toUtf8().toStdString()));
+    const QByteArray scoreBytes = score.toLocal8Bit(), holderBytes = QString::fromUtf8(plainHolder).toLocal8Bit();
     if (!helper_.isEmpty())
         return saveThroughHelper(helper_, scoreBytes, holderBytes);
     auto files = recordFilesIn(recordDirectory_, preparedRecord_);

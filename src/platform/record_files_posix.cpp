@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/record_files_posix.h"
 
+#include "platform/lock_holder.h"
 #include "records/record_history.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 #include <utility>
 
@@ -21,8 +25,14 @@ namespace {
 
 constexpr std::string_view historyFileName = "fraprod.history";
 constexpr std::string_view keptDirectoryName = "fraprod.kept";
-constexpr std::string_view keptPrefix = "save-";
+// In it, for each player by user id: their waiting save, the one the holder
+// of the lock is applying, their own lock, and the one being written.
+constexpr std::string_view waitingPrefix = "user-";
+constexpr std::string_view applyingPrefix = "applying-";
+constexpr std::string_view userLockPrefix = "lock-";
 constexpr std::string_view unfinishedPrefix = ".new-";
+// Saves kept by earlier versions, applied like the others.
+constexpr std::string_view legacyKeptPrefix = "save-";
 // Far beyond any entry a save writes.
 constexpr long long maxKeptEntryBytes = 16 * 1024;
 
@@ -206,12 +216,22 @@ void removeLeftovers(const std::string& directory)
     ::closedir(dir);
 }
 
+bool holderStopped(int lockFile)
+{
+    struct stat info = {};
+    if (::fstat(lockFile, &info) != 0)
+        return false;
+    const auto holder = lockHolderOf(info.st_dev, info.st_ino);
+    return holder && holder->stopped;
+}
+
 } // namespace
 
 StoreProblem PosixRecordFiles::lock(std::chrono::milliseconds wait)
 {
     const std::string path = pathOf(std::string(lockFileName));
     const auto giveUp = std::chrono::steady_clock::now() + wait;
+    int tries = 0;
     for (;;) {
         auto opened = openChecked(path, O_RDONLY, owner_ ? 0660 : 0644, owner_);
         if (!opened)
@@ -223,6 +243,9 @@ StoreProblem PosixRecordFiles::lock(std::chrono::milliseconds wait)
                 return problemAt(path, errno);
             if (std::chrono::steady_clock::now() > giveUp)
                 return {path, "un'altra partita sta salvando il record da troppo tempo", StoreFailure::Busy};
+            // A stopped holder may never let go: no use waiting for it.
+            if (tries++ % 20 == 0 && holderStopped(fd.get()))
+                return {path, "il programma che sta salvando il record è fermo", StoreFailure::Busy};
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         // Someone who may write the directory can replace the lock file while
@@ -308,78 +331,104 @@ StoreResult<int> PosixRecordFiles::openKeptDirectory(bool createWhenMissing)
     return {fd.release(), {}};
 }
 
-StoreProblem PosixRecordFiles::keep(const std::string& entry)
-{
-    const std::string directory = pathOf(std::string(keptDirectoryName));
-    if (owner_ && keptDirectoryMissing())
-        return {{}, {}, StoreFailure::Busy}; // a layout without the place: the save fails as the lock did
-    auto opened = openKeptDirectory(true);
-    if (!opened)
-        return opened.problem;
-    Descriptor dir(*opened.value);
-    int count = 0;
-    if (DIR* listing = ::fdopendir(::dup(dir.get()))) {
-        while (const dirent* item = ::readdir(listing))
-            count += std::string_view(item->d_name).starts_with(keptPrefix);
-        ::closedir(listing);
-    }
-    if (count >= maxKeptSaves)
-        return {directory, "troppi record aspettano già di essere salvati", StoreFailure::Busy};
+namespace {
 
-    std::string unfinished = directory + '/' + std::string(unfinishedPrefix) + "XXXXXX";
-    Descriptor fd(::mkstemp(unfinished.data()));
-    if (fd.get() < 0)
-        return problemAt(directory, errno);
-    const std::string name = unfinished.substr(unfinished.rfind('/') + 1);
-    const auto since = std::chrono::system_clock::now().time_since_epoch();
-    char kept[64];
-    std::snprintf(kept, sizeof kept, "%s%020lld-%s", std::string(keptPrefix).c_str(),
-                  static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(since).count()),
-                  name.c_str() + unfinishedPrefix.size());
-    // Readable by the group: the next holder of the lock may be another player's helper.
-    const bool written = writeAll(fd.get(), entry) && ::fchmod(fd.get(), 0640) == 0 && ::fsync(fd.get()) == 0
-                         && ::renameat2(dir.get(), name.c_str(), dir.get(), kept, RENAME_NOREPLACE) == 0;
-    if (!written) {
-        const int error = errno;
-        ::unlinkat(dir.get(), name.c_str(), 0);
-        return problemAt(directory, error);
-    }
-    ::fsync(dir.get());
-    return {};
-}
-
-StoreResult<std::vector<KeptEntry>> PosixRecordFiles::kept()
+// The names in the kept saves' directory that start with one of `prefixes`, sorted.
+std::vector<std::string> namesIn(int directory, std::initializer_list<std::string_view> prefixes)
 {
-    if (keptDirectoryMissing())
-        return {std::vector<KeptEntry>{}, {}}; // nothing was ever kept here
-    auto opened = openKeptDirectory(false);
-    if (!opened)
-        return {std::nullopt, opened.problem};
-    Descriptor dir(*opened.value);
-    DIR* listing = ::fdopendir(::dup(dir.get()));
-    if (!listing)
-        return {std::nullopt, problemAt(pathOf(std::string(keptDirectoryName)), errno)};
     std::vector<std::string> names;
-    const auto stale = std::chrono::system_clock::now() - std::chrono::minutes(1);
+    DIR* listing = ::fdopendir(::dup(directory));
+    if (!listing)
+        return names;
+    ::rewinddir(listing); // the duplicate shares its offset with every earlier listing
     while (const dirent* item = ::readdir(listing)) {
         const std::string_view name = item->d_name;
-        struct stat info = {};
-        if (name.starts_with(keptPrefix))
+        if (std::any_of(prefixes.begin(), prefixes.end(), [&](std::string_view p) { return name.starts_with(p); }))
             names.emplace_back(name);
-        else if (name.starts_with(unfinishedPrefix)
-                 && ::fstatat(dir.get(), item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
-                 && std::chrono::system_clock::from_time_t(info.st_mtime) < stale)
-            ::unlinkat(dir.get(), item->d_name, 0); // left by a save killed while it wrote
     }
     ::closedir(listing);
     std::sort(names.begin(), names.end());
+    return names;
+}
 
+} // namespace
+
+StoreResult<bool> PosixRecordFiles::keep(const std::string& entry, const std::function<bool(std::string_view)>& stands)
+{
+    const std::string directory = pathOf(std::string(keptDirectoryName));
+    if (owner_ && keptDirectoryMissing())
+        return {std::nullopt,
+                {{}, {}, StoreFailure::Busy}}; // a layout without the place: the save fails as the lock did
+    auto opened = openKeptDirectory(true);
+    if (!opened)
+        return {std::nullopt, opened.problem};
+    Descriptor dir(*opened.value);
+    const std::string user = std::to_string(::getuid());
+
+    // The player's own lock, so that two of their games keeping at once
+    // cannot lose the better save; a player who stops one holds up only their own.
+    const std::string lockName = std::string(userLockPrefix) + user;
+    Descriptor own(
+        ::openat(dir.get(), lockName.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
+    struct stat info = {};
+    if (own.get() < 0 || ::fstat(own.get(), &info) != 0)
+        return {std::nullopt, problemAt(directory + '/' + lockName, errno)};
+    if (!S_ISREG(info.st_mode))
+        return {std::nullopt, {directory + '/' + lockName, "non è un file regolare", StoreFailure::Unusable}};
+    const auto giveUp = std::chrono::steady_clock::now() + saveLockWait;
+    while (::flock(own.get(), LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > giveUp)
+            return {std::nullopt,
+                    {directory, "un'altra tua partita sta già mettendo da parte un record", StoreFailure::Busy}};
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+
+    const std::string waitingName = std::string(waitingPrefix) + user;
+    Descriptor waiting(::openat(dir.get(), waitingName.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (waiting.get() >= 0 && ::fstat(waiting.get(), &info) == 0 && S_ISREG(info.st_mode))
+        if (const auto older = readAll(waiting.get(), waitingName, maxKeptEntryBytes); older && stands(*older.value))
+            return {false, {}};
+
+    // Written whole under a name of the player's own, then renamed into place.
+    const std::string unfinished = std::string(unfinishedPrefix) + user;
+    Descriptor fd(
+        ::openat(dir.get(), unfinished.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0640));
+    // Readable by the group: the next holder of the lock may be another player's helper.
+    const bool written = fd.get() >= 0 && ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1
+                         && ::ftruncate(fd.get(), 0) == 0 && writeAll(fd.get(), entry) && ::fchmod(fd.get(), 0640) == 0
+                         && ::fsync(fd.get()) == 0
+                         && ::renameat(dir.get(), unfinished.c_str(), dir.get(), waitingName.c_str()) == 0;
+    if (!written) {
+        const int error = errno;
+        ::unlinkat(dir.get(), unfinished.c_str(), 0);
+        return {std::nullopt, problemAt(directory, error)};
+    }
+    ::fsync(dir.get());
+    return {true, {}};
+}
+
+StoreResult<std::vector<KeptEntry>> PosixRecordFiles::readKept(int dir, std::vector<std::string> names)
+{
+    // Oldest first, by when each was written: renaming keeps that.
+    std::vector<std::pair<std::timespec, std::string>> written;
+    for (std::string& name : names) {
+        struct stat info = {};
+        if (::fstatat(dir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return {std::nullopt, {name, std::strerror(errno), StoreFailure::Io}}; // moved meanwhile
+        written.emplace_back(info.st_mtim, std::move(name));
+    }
+    std::sort(written.begin(), written.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.first.tv_sec, a.first.tv_nsec, a.second)
+               < std::tie(b.first.tv_sec, b.first.tv_nsec, b.second);
+    });
     std::vector<KeptEntry> entries;
-    for (const std::string& name : names) {
+    for (const auto& [when, name] : written) {
         KeptEntry entry{name, {}};
         // Anything that is not a single regular file of the group is kept as
         // an empty entry, which is only forgotten.
-        Descriptor fd(::openat(dir.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        Descriptor fd(::openat(dir, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (fd.get() < 0 && errno == ENOENT)
+            return {std::nullopt, {name, std::strerror(ENOENT), StoreFailure::Io}}; // moved meanwhile
         struct stat info = {};
         if (fd.get() >= 0 && ::fstat(fd.get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1
             && (!owner_ || info.st_gid == owner_->gid))
@@ -390,9 +439,52 @@ StoreResult<std::vector<KeptEntry>> PosixRecordFiles::kept()
     return {std::move(entries), {}};
 }
 
+StoreResult<std::vector<KeptEntry>> PosixRecordFiles::kept()
+{
+    if (keptDirectoryMissing())
+        return {std::vector<KeptEntry>{}, {}}; // nothing was ever kept here
+    auto opened = openKeptDirectory(false);
+    if (!opened)
+        return {std::nullopt, opened.problem};
+    Descriptor dir(*opened.value);
+    // Whoever holds the lock may be taking saves over meanwhile: look again.
+    for (int attempt = 0;; ++attempt) {
+        auto entries = readKept(dir.get(), namesIn(dir.get(), {waitingPrefix, applyingPrefix, legacyKeptPrefix}));
+        if (entries || attempt == 5)
+            return entries;
+    }
+}
+
+StoreResult<std::vector<KeptEntry>> PosixRecordFiles::claimKept()
+{
+    if (keptDirectoryMissing())
+        return {std::vector<KeptEntry>{}, {}};
+    auto opened = openKeptDirectory(false);
+    if (!opened)
+        return {std::nullopt, opened.problem};
+    Descriptor dir(*opened.value);
+    const auto stale = std::chrono::system_clock::now() - std::chrono::minutes(1);
+    for (const std::string& name : namesIn(dir.get(), {unfinishedPrefix})) {
+        struct stat info = {};
+        if (::fstatat(dir.get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0
+            && std::chrono::system_clock::from_time_t(info.st_mtime) < stale)
+            ::unlinkat(dir.get(), name.c_str(), 0); // left by a save killed while it wrote
+    }
+    const auto claimed = namesIn(dir.get(), {applyingPrefix});
+    for (const std::string& name : namesIn(dir.get(), {waitingPrefix})) {
+        const std::string applying = std::string(applyingPrefix) + name.substr(waitingPrefix.size());
+        // One left by a holder that was killed is applied first; this one waits for the next holder.
+        if (std::find(claimed.begin(), claimed.end(), applying) == claimed.end()
+            && ::renameat(dir.get(), name.c_str(), dir.get(), applying.c_str()) != 0)
+            return {std::nullopt, problemAt(pathOf(std::string(keptDirectoryName)) + '/' + name, errno)};
+    }
+    ::fsync(dir.get());
+    return readKept(dir.get(), namesIn(dir.get(), {applyingPrefix, legacyKeptPrefix}));
+}
+
 StoreProblem PosixRecordFiles::forget(const std::string& id)
 {
-    if (id.find('/') != std::string::npos || !id.starts_with(keptPrefix))
+    if (id.find('/') != std::string::npos || !(id.starts_with(applyingPrefix) || id.starts_with(legacyKeptPrefix)))
         return {id, "non è un record in attesa", StoreFailure::BadInput};
     auto opened = openKeptDirectory(false);
     if (!opened)
@@ -416,20 +508,26 @@ StoreProblem PosixRecordFiles::appendHistory(const std::string& line)
     auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
     if (!content)
         return content.problem;
-    const off_t size = static_cast<off_t>(content.value->size());
-    bool written = false;
-    if (content.value->size() + line.size() <= maxHistoryBytes) {
-        written = writeAllAt(fd.get(), line, size) && ::fsync(fd.get()) == 0;
-    } else {
-        // In place, as the directory is root's: the newest lines go to the
-        // front, then the rest is cut. They never overlap the bytes they are
-        // copied from, so a save stopped half-way leaves them whole.
-        const std::string all = *content.value + line;
-        const std::string_view newest = newestHistory(all);
-        written = writeAllAt(fd.get(), newest, 0) && ::fsync(fd.get()) == 0
-                  && ::ftruncate(fd.get(), static_cast<off_t>(newest.size())) == 0 && ::fsync(fd.get()) == 0;
+    const std::string_view whole = wholeLines(*content.value);
+    const std::string_view kept = endsWithLine(whole, line) ? whole : linesKeptBefore(whole, line.size());
+    // In place, as the directory is root's. Trimming copies the newest lines
+    // to the front and then cuts the rest; a line cut short at the end goes.
+    const bool trimmed = kept.size() == whole.size() || (writeAllAt(fd.get(), kept, 0) && ::fsync(fd.get()) == 0);
+    if (!trimmed
+        || (kept.size() != content.value->size() && ::ftruncate(fd.get(), static_cast<off_t>(kept.size())) != 0))
+        return problemAt(path, errno);
+    if (kept.size() == whole.size() && endsWithLine(whole, line))
+        return ::fsync(fd.get()) == 0 ? StoreProblem{} : problemAt(path, errno);
+    // All or nothing: a line that cannot be written whole (a file-size limit,
+    // a full disk) is taken back.
+    const off_t end = static_cast<off_t>(kept.size());
+    if (!writeAllAt(fd.get(), line, end) || ::fsync(fd.get()) != 0) {
+        const int error = errno;
+        if (::ftruncate(fd.get(), end) == 0)
+            ::fsync(fd.get());
+        return problemAt(path, error);
     }
-    return written ? StoreProblem{} : problemAt(path, errno);
+    return {};
 }
 
 StoreResult<std::string> PosixRecordFiles::history()
@@ -439,7 +537,27 @@ StoreResult<std::string> PosixRecordFiles::history()
     if (!opened)
         return {std::nullopt, opened.problem};
     Descriptor fd(*opened.value);
-    return readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
+    auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
+    if (!content)
+        return content;
+    return {std::string(wholeLines(*content.value)), {}};
+}
+
+std::optional<EndedHolder> PosixRecordFiles::endStoppedLockHolder()
+{
+    const std::string path = pathOf(std::string(lockFileName));
+    auto opened = openChecked(path, O_RDONLY, owner_ ? 0660 : 0644, owner_);
+    if (!opened)
+        return std::nullopt;
+    Descriptor fd(*opened.value);
+    struct stat info = {};
+    if (::fstat(fd.get(), &info) != 0)
+        return std::nullopt;
+    const auto holder = lockHolderOf(info.st_dev, info.st_ino);
+    if (!holder || !holder->stopped || ::kill(holder->pid, SIGKILL) != 0)
+        return std::nullopt;
+    const passwd* entry = ::getpwuid(holder->uid);
+    return EndedHolder{holder->pid, entry ? std::string(entry->pw_name) : "uid " + std::to_string(holder->uid)};
 }
 
 } // namespace orvetta

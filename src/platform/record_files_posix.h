@@ -14,9 +14,6 @@ struct StoreOwner {
     unsigned gid;
 };
 
-// Past this many, a save that cannot wait for the lock is refused as Busy.
-inline constexpr int maxKeptSaves = 100;
-
 // The record files of `directory`, never opened through a link, never blocking
 // on a FIFO or device, and only if they are regular files.
 //
@@ -26,7 +23,8 @@ inline constexpr int maxKeptSaves = 100;
 // A missing file is created only by whoever may give it that owner.
 //
 // Saves kept while the lock stays taken go to the subdirectory fraprod.kept,
-// one file each, written whole and then renamed into place; protected, it
+// one a player (by user id), written whole and then renamed into place, and
+// renamed again when the holder of the lock takes them over; protected, it
 // belongs to `owner` and is closed to everyone outside the group, and the
 // history of changes is fraprod.history, kept like the record files.
 //
@@ -44,10 +42,13 @@ public:
     void unlock() override;
     StoreResult<std::string> read(StoreFile file) override;
     StoreProblem write(StoreFile file, const std::string& bytes) override;
-    StoreProblem keep(const std::string& entry) override;
+    StoreResult<bool> keep(const std::string& entry, const std::function<bool(std::string_view)>& stands) override;
     StoreResult<std::vector<KeptEntry>> kept() override;
+    StoreResult<std::vector<KeptEntry>> claimKept() override;
     StoreProblem forget(const std::string& id) override;
     StoreProblem appendHistory(const std::string& line) override;
+    std::optional<EndedHolder> endStoppedLockHolder() override;
+    // The history's whole lines.
     StoreResult<std::string> history();
 
 protected:
@@ -58,6 +59,8 @@ protected:
 private:
     bool keptDirectoryMissing() const;
     StoreResult<int> openKeptDirectory(bool createWhenMissing);
+    // Fails when one of them is no longer there.
+    StoreResult<std::vector<KeptEntry>> readKept(int dir, std::vector<std::string> names);
 
     std::string pathOf(const std::string& name) const;
     std::string pathOf(StoreFile file) const;

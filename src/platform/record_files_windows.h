@@ -32,6 +32,8 @@ public:
     void unlock() override;
     StoreResult<std::string> read(StoreFile file) override;
     StoreProblem write(StoreFile file, const std::string& bytes) override;
+    // Names in the ANSI code page, as the game has always written them here.
+    NameEncoding nameEncoding() const override { return NameEncoding::AnsiCodePage; }
 
     // Whether every file of a prepared directory is there, a plain file that
     // this user may read and change.

@@ -12,7 +12,7 @@ std::string field(std::string_view content)
 {
     if (content.ends_with("\r\n"))
         content.remove_suffix(2);
-    return withoutControls(content.substr(0, maxHolderBytes));
+    return plainText(content.substr(0, maxHolderBytes));
 }
 
 } // namespace
@@ -37,14 +37,28 @@ std::string historyLine(long long when, std::string_view login, std::string_view
     return line + '\n';
 }
 
-std::string_view newestHistory(std::string_view history)
+std::string_view wholeLines(std::string_view history)
 {
-    constexpr std::size_t keep = maxHistoryBytes / 2;
-    if (history.size() <= keep)
-        return history;
-    history.remove_prefix(history.size() - keep);
-    const std::size_t lineStart = history.find('\n');
-    return lineStart == std::string_view::npos ? std::string_view() : history.substr(lineStart + 1);
+    const std::size_t lastEnd = history.rfind('\n');
+    return lastEnd == std::string_view::npos ? std::string_view() : history.substr(0, lastEnd + 1);
+}
+
+bool endsWithLine(std::string_view whole, std::string_view line)
+{
+    return !line.empty() && whole.ends_with(line)
+           && (whole.size() == line.size() || whole[whole.size() - line.size() - 1] == '\n');
+}
+
+std::string_view linesKeptBefore(std::string_view whole, std::size_t lineSize)
+{
+    if (whole.size() + lineSize <= maxHistoryBytes)
+        return whole;
+    const std::size_t room = maxHistoryBytes / 2 > lineSize ? maxHistoryBytes / 2 - lineSize : 0;
+    if (room >= whole.size())
+        return whole;
+    // The newest lines start after the first line end at or after the byte before the last `room` bytes.
+    const std::size_t lineEnd = whole.find('\n', whole.size() - room - 1);
+    return lineEnd == std::string_view::npos ? std::string_view() : whole.substr(lineEnd + 1);
 }
 
 } // namespace orvetta

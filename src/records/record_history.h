@@ -20,7 +20,19 @@ inline constexpr std::size_t maxHistoryBytes = 256 * 1024;
 std::string historyLine(long long when, std::string_view login, std::string_view action, const RecordPair& saved,
                         const RecordPair& replaced);
 
-// The newest whole lines of history that fit in half of maxHistoryBytes.
-std::string_view newestHistory(std::string_view history);
+// The history without a line cut short at its end: such a line was being
+// written when its writer stopped, and the change it stands for is still in
+// the journal, to be written again whole.
+std::string_view wholeLines(std::string_view history);
+
+// Whether the last of the whole lines is `line`: a change finished up to its
+// line before its writer stopped.
+bool endsWithLine(std::string_view whole, std::string_view line);
+
+// The whole lines that stay before `line` is added: all of them while they
+// fit in maxHistoryBytes with it, else the newest that fit in half of it with
+// it, which never overlap the bytes they are copied from. Only the bytes at
+// the end decide, so a trim cut short and done again keeps the same lines.
+std::string_view linesKeptBefore(std::string_view whole, std::size_t lineSize);
 
 } // namespace orvetta

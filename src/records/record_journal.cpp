@@ -9,7 +9,8 @@
 namespace orvetta {
 namespace {
 
-constexpr std::string_view journalHeader = "orvetta-journal 1\n";
+constexpr std::string_view journalHeader = "orvetta-journal 2\n";
+constexpr std::string_view pairOnlyJournalHeader = "orvetta-journal 1\n";
 constexpr std::string_view keptHeader = "orvetta-kept 1\n";
 constexpr std::size_t checkSize = 9;
 
@@ -84,38 +85,53 @@ std::optional<std::string_view> checkedContent(std::string_view header, std::str
 }
 
 // Lines exactly as a save writes them.
-bool isSavedPair(const RecordPair& pair)
+bool isSavedPair(const RecordPair& pair, NameEncoding encoding)
 {
     if (!pair.score.ends_with("\r\n") || !pair.holder.ends_with("\r\n"))
         return false;
     const std::string_view score = std::string_view(pair.score).substr(0, pair.score.size() - 2);
     const std::string_view holder = std::string_view(pair.holder).substr(0, pair.holder.size() - 2);
     return scoreLine(score) == pair.score && holder.find_first_of("\r\n") == std::string_view::npos
-           && holderLine(holder) == pair.holder;
+           && holderLine(holder, encoding) == pair.holder;
+}
+
+bool isOneLine(std::string_view line)
+{
+    return line.size() > 1 && line.find('\n') == line.size() - 1;
 }
 
 } // namespace
 
-std::string encodeJournal(const RecordPair& pair)
+std::string encodeJournal(const JournaledChange& change)
 {
-    return checked(journalHeader, framePair(pair));
+    return checked(journalHeader,
+                   std::to_string(change.historyLine.size()) + '\n' + framePair(change.pair) + change.historyLine);
 }
 
-std::optional<RecordPair> decodeJournal(std::string_view journal)
+std::optional<JournaledChange> decodeJournal(std::string_view journal, NameEncoding encoding)
 {
-    const auto content = checkedContent(journalHeader, journal);
-    if (!content)
+    JournaledChange change;
+    std::optional<RecordPair> pair;
+    if (auto content = checkedContent(journalHeader, journal)) {
+        std::size_t lineSize = 0;
+        if (!readSize(*content, '\n', lineSize) || lineSize > content->size())
+            return std::nullopt;
+        change.historyLine = content->substr(content->size() - lineSize);
+        if (!isOneLine(change.historyLine))
+            return std::nullopt;
+        pair = unframePair(content->substr(0, content->size() - lineSize));
+    } else if (const auto pairOnly = checkedContent(pairOnlyJournalHeader, journal)) {
+        pair = unframePair(*pairOnly);
+    }
+    if (!pair || !(isSavedPair(*pair, encoding) || *pair == RecordPair{}))
         return std::nullopt;
-    const auto pair = unframePair(*content);
-    if (!pair || !(isSavedPair(*pair) || *pair == RecordPair{}))
-        return std::nullopt;
-    return pair;
+    change.pair = std::move(*pair);
+    return change;
 }
 
 std::string encodeKeptSave(const KeptSave& save)
 {
-    return checked(keptHeader,
-                   std::to_string(save.when) + '\n' + withoutControls(save.saver) + '\n' + framePair(save.pair));
+    return checked(keptHeader, std::to_string(save.when) + '\n' + plainText(save.saver) + '\n' + framePair(save.pair));
 }
 
 std::optional<KeptSave> decodeKeptSave(std::string_view entry)
@@ -131,7 +147,7 @@ std::optional<KeptSave> decodeKeptSave(std::string_view entry)
         return std::nullopt;
     KeptSave save{static_cast<long long>(when), std::string(content->substr(0, loginEnd)), {}};
     const auto pair = unframePair(content->substr(loginEnd + 1));
-    if (!pair || !isSavedPair(*pair))
+    if (!pair || !isSavedPair(*pair, NameEncoding::Utf8))
         return std::nullopt;
     save.pair = *pair;
     return save;

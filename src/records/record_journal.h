@@ -15,11 +15,20 @@ namespace orvetta {
 std::string framePair(const RecordPair& pair);
 std::optional<RecordPair> unframePair(std::string_view framed);
 
-std::string encodeJournal(const RecordPair& pair);
-// The pair of a whole journal whose check matches and whose lines are record
-// lines a save could have written (or the empty pair of a reset); nothing for
-// anything else.
-std::optional<RecordPair> decodeJournal(std::string_view journal);
+// A change to the record: the pair it leaves and its line in the history.
+struct JournaledChange {
+    RecordPair pair;
+    std::string historyLine;
+    bool operator==(const JournaledChange&) const = default;
+};
+
+std::string encodeJournal(const JournaledChange& change);
+// The change of a whole journal whose check matches, whose lines are record
+// lines a save could have written (or the empty pair of a reset) and whose
+// history line is one line; nothing for anything else. A journal of earlier
+// versions, whose line went to the history before the journal was written,
+// comes back without a line.
+std::optional<JournaledChange> decodeJournal(std::string_view journal, NameEncoding encoding);
 
 // A save that could not wait for the lock, kept until someone holds it.
 struct KeptSave {

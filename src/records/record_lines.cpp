@@ -4,6 +4,8 @@
 #include "numbers/number_value.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace orvetta {
 
@@ -19,50 +21,95 @@ std::optional<std::string> scoreLine(std::string_view digits)
 
 namespace {
 
-// The UTF-8 encodings of C1 controls (U+0080 to U+009F) and of the
-// bidirectional formatting characters (ALM, LRM, RLM, LRE to RLO, LRI to PDI).
-// Names are UTF-8 wherever the record is shared; in a Windows code page these
-// byte runs are mojibake, never a typed name.
-std::size_t formattingRunAt(std::string_view text, std::size_t i)
+// Control characters, format characters (general category Cf: soft hyphen,
+// zero-width and joiners, bidirectional marks and embeddings, invisible
+// operators, tags, ...) and the line and paragraph separators.
+bool hidden(char32_t c)
 {
-    const auto byte = [&](std::size_t k) { return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u; };
-    const unsigned b0 = byte(i), b1 = byte(i + 1), b2 = byte(i + 2);
-    if (b0 == 0xC2 && b1 >= 0x80 && b1 <= 0x9F)
-        return 2;
-    if (b0 == 0xD8 && b1 == 0x9C)
-        return 2;
-    if (b0 == 0xE2 && b1 == 0x80 && (b2 == 0x8E || b2 == 0x8F || (b2 >= 0xAA && b2 <= 0xAE)))
-        return 3;
-    if (b0 == 0xE2 && b1 == 0x81 && b2 >= 0xA6 && b2 <= 0xA9)
-        return 3;
-    return 0;
+    static constexpr std::pair<char32_t, char32_t> ranges[] = {
+        {0x0000, 0x001F},   {0x007F, 0x009F},   {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},
+        {0x06DD, 0x06DD},   {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
+        {0x200B, 0x200F},   {0x2028, 0x202E},   {0x2060, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},
+        {0x110BD, 0x110BD}, {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
+        {0xE0001, 0xE0001}, {0xE0020, 0xE007F},
+    };
+    return std::any_of(std::begin(ranges), std::end(ranges),
+                       [c](const auto& range) { return c >= range.first && c <= range.second; });
 }
 
-} // namespace
+// The length of the well-formed UTF-8 sequence at the start of `text` and its
+// code point; for an ill-formed one, the length of its maximal subpart (at
+// least 1) and nothing.
+std::pair<std::size_t, std::optional<char32_t>> decodeAt(std::string_view text)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned lead = byte(0);
+    if (lead < 0x80)
+        return {1, lead};
+    std::size_t length = 0;
+    unsigned low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF)
+        length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+    else if (lead >= 0xF0 && lead <= 0xF4)
+        length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+    else
+        return {1, std::nullopt};
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        if (k >= text.size() || byte(k) < (k == 1 ? low : 0x80) || byte(k) > (k == 1 ? high : 0xBF))
+            return {k, std::nullopt};
+        code = (code << 6) | (byte(k) & 0x3F);
+    }
+    return {length, code};
+}
 
-std::string withoutControls(std::string_view text)
+bool isLineBreakPair(std::string_view text, std::size_t i)
+{
+    return text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+}
+
+// C0 and DEL bytes as blanks; the bytes above are the code page's own.
+std::string withoutAsciiControls(std::string_view text)
 {
     std::string clean;
     clean.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+        if (isLineBreakPair(text, i))
             continue; // the LF that follows makes the one blank
-        if (const std::size_t run = formattingRunAt(text, i)) {
-            clean += ' ';
-            i += run - 1;
-            continue;
-        }
         const auto byte = static_cast<unsigned char>(text[i]);
         clean += byte < 0x20 || byte == 0x7F ? ' ' : text[i];
     }
     return clean;
 }
 
-std::optional<std::string> holderLine(std::string_view name)
+} // namespace
+
+std::string plainText(std::string_view utf8)
+{
+    std::string clean;
+    clean.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (isLineBreakPair(utf8, i)) {
+            ++i; // the LF that follows makes the one blank
+            continue;
+        }
+        const auto [length, code] = decodeAt(utf8.substr(i));
+        if (code && !hidden(*code))
+            clean += utf8.substr(i, length);
+        else
+            clean += ' ';
+        i += length;
+    }
+    return clean;
+}
+
+std::optional<std::string> holderLine(std::string_view name, NameEncoding encoding)
 {
     if (name.size() > maxHolderBytes || name.find('\0') != std::string_view::npos)
         return std::nullopt;
-    return withoutControls(name) + "\r\n";
+    return (encoding == NameEncoding::Utf8 ? plainText(name) : withoutAsciiControls(name)) + "\r\n";
 }
 
 double recordValue(std::string_view content)

@@ -31,14 +31,24 @@ struct RecordPair {
 // sign, blanks or leading zeros; nothing for any other text.
 std::optional<std::string> scoreLine(std::string_view digits);
 
-// The name as one line ending in CR LF, with nothing a terminal would act
-// on: each line break inside it (CR LF, CR or LF), each other control
-// character (C0, DEL, C1) and each bidirectional formatting character becomes
-// one blank. Nothing for a name with a NUL byte or longer than maxHolderBytes.
-std::optional<std::string> holderLine(std::string_view name);
+// How the bytes of a name stand for its text: UTF-8 wherever the record is
+// shared on Linux; the ANSI code page of Windows, where the text was made
+// plain before it was encoded.
+enum class NameEncoding { Utf8, AnsiCodePage };
 
-// The same blanking, on any text, without the line end.
-std::string withoutControls(std::string_view text);
+// The name as one line ending in CR LF, with nothing a terminal would act on
+// and nothing that hides: each line break inside it (CR LF, CR or LF), each
+// control character (C0, DEL, C1), format character (zero-width,
+// bidirectional, soft hyphen, ...), line or paragraph separator, and in UTF-8
+// each byte of an invalid, overlong or surrogate sequence (a sequence cut
+// short at its end counts once) becomes one blank. In the ANSI code page only
+// C0 and DEL bytes are known for what they are. Nothing for a name with a NUL
+// byte or longer than maxHolderBytes.
+std::optional<std::string> holderLine(std::string_view name, NameEncoding encoding);
+
+// The same blanking, on any UTF-8 text, without the line end: what is left is
+// valid UTF-8 that shows as itself.
+std::string plainText(std::string_view utf8);
 
 // The number a record-score file stands for: the number its text begins with.
 double recordValue(std::string_view content);

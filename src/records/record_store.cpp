@@ -8,12 +8,17 @@
 
 namespace orvetta {
 
-StoreProblem RecordFiles::keep(const std::string&)
+StoreResult<bool> RecordFiles::keep(const std::string&, const std::function<bool(std::string_view)>&)
 {
-    return {{}, "un'altra partita sta salvando il record da troppo tempo", StoreFailure::Busy};
+    return {std::nullopt, {{}, "un'altra partita sta salvando il record da troppo tempo", StoreFailure::Busy}};
 }
 
 StoreResult<std::vector<KeptEntry>> RecordFiles::kept()
+{
+    return {std::vector<KeptEntry>{}, {}};
+}
+
+StoreResult<std::vector<KeptEntry>> RecordFiles::claimKept()
 {
     return {std::vector<KeptEntry>{}, {}};
 }
@@ -26,6 +31,11 @@ StoreProblem RecordFiles::forget(const std::string&)
 StoreProblem RecordFiles::appendHistory(const std::string&)
 {
     return {};
+}
+
+std::optional<EndedHolder> RecordFiles::endStoppedLockHolder()
+{
+    return std::nullopt;
 }
 
 namespace {
@@ -52,14 +62,22 @@ StoreResult<RecordPair> readFiles(RecordFiles& files)
     return {RecordPair{std::move(*score.value), std::move(*holder.value)}, {}};
 }
 
-StoreProblem writeFiles(RecordFiles& files, const RecordPair& pair)
+// Under the lock, once the change is in the journal: the pair in both files,
+// its line in the history, then the journal emptied. Done again after a crash
+// at any point, it leaves the same files and the same history.
+StoreProblem finish(RecordFiles& files, const JournaledChange& change)
 {
-    if (StoreProblem problem = files.write(StoreFile::Score, pair.score))
+    if (StoreProblem problem = files.write(StoreFile::Score, change.pair.score))
         return problem;
-    return files.write(StoreFile::Holder, pair.holder);
+    if (StoreProblem problem = files.write(StoreFile::Holder, change.pair.holder))
+        return problem;
+    if (!change.historyLine.empty())
+        if (StoreProblem problem = files.appendHistory(change.historyLine))
+            return problem;
+    return files.write(StoreFile::Journal, {});
 }
 
-// Under the lock: a whole journal is a save to finish, anything else in it is thrown away.
+// Under the lock: a whole journal is a change to finish, anything else in it is thrown away.
 StoreProblem rollForward(RecordFiles& files)
 {
     const auto journal = files.read(StoreFile::Journal);
@@ -67,54 +85,73 @@ StoreProblem rollForward(RecordFiles& files)
         return journal.problem;
     if (journal.value->empty())
         return {};
-    if (const auto pair = decodeJournal(*journal.value))
-        if (StoreProblem problem = writeFiles(files, *pair))
-            return problem;
+    if (const auto change = decodeJournal(*journal.value, files.nameEncoding()))
+        return finish(files, *change);
     return files.write(StoreFile::Journal, {});
 }
 
-// Under the lock: the history first, so that no change goes unrecorded
-// whenever the program is stopped, then the journal, then the files.
-StoreProblem replace(RecordFiles& files, const RecordPair& pair, const RecordPair& replaced, std::string_view saver,
-                     std::string_view action)
+struct Change {
+    bool made = false; // in the journal: every reader sees it from then on
+    StoreProblem problem;
+};
+
+// Under the lock, after rollForward: the change goes to the journal, which
+// makes it, and is then finished.
+Change replace(RecordFiles& files, const RecordPair& pair, const RecordPair& replaced, std::string_view saver,
+               std::string_view action)
 {
     const long long now = static_cast<long long>(std::time(nullptr));
-    if (StoreProblem problem = files.appendHistory(historyLine(now, saver, action, pair, replaced)))
-        return problem;
-    if (StoreProblem problem = files.write(StoreFile::Journal, encodeJournal(pair)))
-        return problem;
-    if (StoreProblem problem = writeFiles(files, pair))
-        return problem;
-    return files.write(StoreFile::Journal, {});
+    const JournaledChange change{pair, historyLine(now, saver, action, pair, replaced)};
+    if (StoreProblem problem = files.write(StoreFile::Journal, encodeJournal(change)))
+        return {false, problem};
+    return {true, finish(files, change)};
 }
 
 // Under the lock, after rollForward: the pair replaces the record if its score beats it.
-StoreResult<bool> replaceIfBeaten(RecordFiles& files, const RecordPair& pair, std::string_view saver,
-                                  std::string_view action)
+Change replaceIfBeaten(RecordFiles& files, const RecordPair& pair, std::string_view saver, std::string_view action)
 {
     const auto current = readFiles(files);
     if (!current)
-        return {std::nullopt, current.problem};
+        return {false, current.problem};
     if (recordValue(current.value->score) >= recordValue(pair.score))
-        return {false, {}};
-    if (StoreProblem problem = replace(files, pair, *current.value, saver, action))
-        return {std::nullopt, problem};
-    return {true, {}};
+        return {};
+    return replace(files, pair, *current.value, saver, action);
 }
 
-// Under the lock: each kept save, oldest first, is applied if it still beats
-// the record, then forgotten; one that is not a whole entry is only forgotten.
+struct Waiting {
+    std::string id;
+    std::optional<KeptSave> save; // nothing for an entry that is not a whole one
+};
+
+std::vector<Waiting> decoded(const std::vector<KeptEntry>& entries)
+{
+    std::vector<Waiting> waiting;
+    for (const KeptEntry& entry : entries)
+        waiting.push_back({entry.id, decodeKeptSave(entry.bytes)});
+    return waiting;
+}
+
+// The record once the waiting saves are applied to `pair`.
+RecordPair withWaiting(RecordPair pair, const std::vector<KeptEntry>& entries)
+{
+    for (const Waiting& entry : decoded(entries))
+        if (entry.save && recordValue(entry.save->pair.score) > recordValue(pair.score))
+            pair = entry.save->pair;
+    return pair;
+}
+
+// Under the lock: each waiting save, oldest first, is applied if it still
+// beats the record, then forgotten; one that is not a whole entry is only
+// forgotten.
 StoreProblem applyKept(RecordFiles& files)
 {
-    const auto entries = files.kept();
+    const auto entries = files.claimKept();
     if (!entries)
         return entries.problem;
-    for (const KeptEntry& entry : *entries.value) {
-        if (const auto save = decodeKeptSave(entry.bytes)) {
-            const auto applied = replaceIfBeaten(files, save->pair, save->saver, "kept save");
-            if (!applied)
-                return applied.problem;
-        }
+    for (const Waiting& entry : decoded(*entries.value)) {
+        if (entry.save)
+            if (StoreProblem problem = replaceIfBeaten(files, entry.save->pair, entry.save->saver, "kept save").problem)
+                return problem;
         if (StoreProblem problem = files.forget(entry.id))
             return problem;
     }
@@ -129,15 +166,26 @@ StoreProblem settle(RecordFiles& files)
     return applyKept(files);
 }
 
-// Without the lock: what the record is while its holder is stopped.
+// Without the lock: what the record is while whoever holds the lock is at it
+// or stopped: the journal's pair or the files', and the waiting saves.
 StoreResult<RecordPair> peek(RecordFiles& files)
 {
     const auto journal = files.read(StoreFile::Journal);
     if (!journal)
         return {std::nullopt, journal.problem};
-    if (const auto pair = decodeJournal(*journal.value))
-        return {*pair, {}};
-    return readFiles(files);
+    std::optional<RecordPair> pair;
+    if (const auto change = decodeJournal(*journal.value, files.nameEncoding()))
+        pair = change->pair;
+    if (!pair) {
+        const auto onDisk = readFiles(files);
+        if (!onDisk)
+            return onDisk;
+        pair = *onDisk.value;
+    }
+    const auto waiting = files.kept();
+    if (!waiting)
+        return {std::nullopt, waiting.problem};
+    return {withWaiting(*pair, *waiting.value), {}};
 }
 
 } // namespace
@@ -168,7 +216,7 @@ StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, 
                                     std::string_view saver)
 {
     const auto newScore = scoreLine(score);
-    const auto newHolder = holderLine(holder);
+    const auto newHolder = holderLine(holder, files.nameEncoding());
     if (!newScore || !newHolder)
         return {std::nullopt,
                 {{},
@@ -176,45 +224,71 @@ StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, 
                            : "il nome è troppo lungo o contiene un byte nullo",
                  StoreFailure::BadInput}};
     const RecordPair pair{*newScore, *newHolder};
+    const double value = recordValue(pair.score);
     if (StoreProblem locking = files.lock(saveLockWait)) {
         if (locking.kind != StoreFailure::Busy)
             return {std::nullopt, locking};
         // Whoever holds the lock may be stopped for good: the save waits for
-        // the next holder, unless it already lost to the record on disk.
+        // the next holder, unless it already lost to the record as readers see it.
         const auto current = peek(files);
-        if (current && recordValue(current.value->score) >= recordValue(pair.score))
+        if (current && recordValue(current.value->score) >= value)
             return {SaveVerdict::NotARecord, {}};
         const KeptSave save{static_cast<long long>(std::time(nullptr)), std::string(saver), pair};
-        if (StoreProblem problem = files.keep(encodeKeptSave(save)))
-            return {std::nullopt, problem.path.empty() ? locking : problem};
-        return {SaveVerdict::Kept, {}};
+        const auto kept = files.keep(encodeKeptSave(save), [value](std::string_view waiting) {
+            const auto older = decodeKeptSave(waiting);
+            return older && recordValue(older->pair.score) >= value;
+        });
+        if (!kept)
+            return {std::nullopt, kept.problem.path.empty() ? locking : kept.problem};
+        return {*kept.value ? SaveVerdict::Kept : SaveVerdict::NotARecord, {}};
     }
     HeldLock held(files);
     if (StoreProblem problem = settle(files))
         return {std::nullopt, problem};
-    const auto replaced = replaceIfBeaten(files, pair, saver, "save");
-    if (!replaced)
-        return {std::nullopt, replaced.problem};
-    return {*replaced.value ? SaveVerdict::Saved : SaveVerdict::NotARecord, {}};
+    const Change change = replaceIfBeaten(files, pair, saver, "save");
+    if (change.made)
+        return {SaveVerdict::Saved, {}};
+    if (change.problem)
+        return {std::nullopt, change.problem};
+    return {SaveVerdict::NotARecord, {}};
 }
 
-StoreProblem resetRecord(RecordFiles& files, std::string_view saver)
+StoreResult<std::vector<EndedHolder>> resetRecord(RecordFiles& files, std::string_view saver)
 {
-    if (StoreProblem problem = files.lock(saveLockWait))
-        return problem;
+    std::vector<EndedHolder> ended;
+    StoreProblem locking = files.lock(saveLockWait);
+    // Each holder ended may leave the lock to another that is stopped in turn.
+    while (locking.kind == StoreFailure::Busy && ended.size() < 10) {
+        const auto holder = files.endStoppedLockHolder();
+        if (!holder)
+            break;
+        ended.push_back(*holder);
+        locking = files.lock(saveLockWait);
+    }
+    if (locking)
+        return {std::nullopt, locking};
     HeldLock held(files);
     if (StoreProblem problem = rollForward(files))
-        return problem;
-    const auto entries = files.kept();
-    if (!entries)
-        return entries.problem;
-    for (const KeptEntry& entry : *entries.value)
-        if (StoreProblem problem = files.forget(entry.id))
-            return problem;
+        return {std::nullopt, problem};
+    // The second time round takes what waited beside saves being applied.
+    for (int round = 0; round < 2; ++round) {
+        const auto entries = files.claimKept();
+        if (!entries)
+            return {std::nullopt, entries.problem};
+        for (const KeptEntry& entry : *entries.value)
+            if (StoreProblem problem = files.forget(entry.id))
+                return {std::nullopt, problem};
+    }
     const auto current = readFiles(files);
     if (!current)
-        return current.problem;
-    return replace(files, {}, *current.value, saver, "reset");
+        return {std::nullopt, current.problem};
+    std::string action = "reset";
+    for (const EndedHolder& holder : ended)
+        action += ", after ending process " + std::to_string(holder.pid) + " of " + holder.login
+                  + ", stopped holding the lock";
+    if (StoreProblem problem = replace(files, {}, *current.value, saver, action).problem)
+        return {std::nullopt, problem};
+    return {std::move(ended), {}};
 }
 
 } // namespace orvetta

@@ -4,6 +4,7 @@
 #include "records/record_lines.h"
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,41 +46,59 @@ enum class SaveVerdict {
     Saved,
     // Another game saved a score at least as high since this one started.
     NotARecord,
-    // The lock stayed taken: the save waits where players cannot write, and
-    // whoever next holds the lock applies it if it still beats the record.
+    // The lock stayed taken: the save waits where players cannot write, every
+    // reader counts it, and whoever next holds the lock applies it if it still
+    // beats the record.
     Kept,
 };
 
 enum class StoreFile { Score, Holder, Journal };
 
 struct KeptEntry {
-    std::string id; // entries sort by id in the order they were kept
+    std::string id; // what the layout keeps it under
     std::string bytes;
 };
 
-// The files of one record directory and the lock that serialises every access
+struct EndedHolder {
+    long long pid = 0;
+    std::string login;
+};
+
+// The files of one record directory and the lock that serialises every change
 // to them.
 class RecordFiles {
 public:
     virtual ~RecordFiles() = default;
-    // Waits at most `wait`; a lock still taken then is a Busy problem.
+    // Waits at most `wait`; a lock still taken then, or held by a stopped
+    // process, is a Busy problem.
     virtual StoreProblem lock(std::chrono::milliseconds wait) = 0;
     virtual void unlock() = 0;
     // The whole content; a missing file is created empty when that is allowed.
     virtual StoreResult<std::string> read(StoreFile file) = 0;
     // Replaces the whole content; the bytes are on disk when it returns.
     virtual StoreProblem write(StoreFile file, const std::string& bytes) = 0;
+    virtual NameEncoding nameEncoding() const { return NameEncoding::Utf8; }
 
-    // Saves that could not wait for the lock. Without the lock: keep one, on
-    // disk when it returns. Under the lock: list them, oldest first, and
-    // forget one. A layout with nowhere to keep them refuses as Busy.
-    virtual StoreProblem keep(const std::string& entry);
+    // Saves that could not wait for the lock, at most one a player, so that
+    // nobody can crowd out the others. Without the lock: `entry` becomes this
+    // player's waiting save, on disk when it returns, unless `stands` says
+    // the one already waiting stands (then false). A layout with nowhere to
+    // keep them refuses as Busy.
+    virtual StoreResult<bool> keep(const std::string& entry, const std::function<bool(std::string_view)>& stands);
+    // Without the lock: every waiting save, as a reader sees them, oldest first.
     virtual StoreResult<std::vector<KeptEntry>> kept();
+    // Under the lock: the waiting saves, oldest first, taken over to be
+    // applied, so that a player's newer save waits beside them instead of
+    // being forgotten with them.
+    virtual StoreResult<std::vector<KeptEntry>> claimKept();
     virtual StoreProblem forget(const std::string& id);
 
-    // Under the lock: one line more in the history of changes, where the
-    // layout keeps one.
+    // Under the lock: the line at the end of the history of changes, where
+    // the layout keeps one; nothing more when it is there already.
     virtual StoreProblem appendHistory(const std::string& line);
+
+    // Ends a process that holds the lock while stopped, and says which.
+    virtual std::optional<EndedHolder> endStoppedLockHolder();
 };
 
 // Long enough for any save on a busy disk; a holder stopped for longer cannot
@@ -88,16 +107,19 @@ inline constexpr std::chrono::milliseconds readLockWait{1000};
 inline constexpr std::chrono::milliseconds saveLockWait{5000};
 
 // The record as it stands, after finishing a save a crash cut short and
-// applying the saves kept meanwhile. When the lock stays taken, a pair read
-// twice alike without it.
+// applying the saves kept meanwhile. When the lock stays taken, the same read
+// without it (the pair or the journal's, and the waiting saves), twice alike.
 StoreResult<RecordPair> readRecord(RecordFiles& files);
 
 // Saves score (decimal digits) and holder (the name's bytes) when the score
-// beats the record as it stands on disk now; the history names `saver`.
+// beats the record as it stands now; the history names `saver`. Once the
+// change is in the journal it counts as saved: if finishing it fails, the
+// next holder of the lock finishes it.
 StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, std::string_view holder,
                                     std::string_view saver);
 
-// Empties the record and drops the saves kept for it.
-StoreProblem resetRecord(RecordFiles& files, std::string_view saver);
+// Empties the record and drops the saves kept for it, ending first any
+// stopped process that holds the lock; what it ended, if anything.
+StoreResult<std::vector<EndedHolder>> resetRecord(RecordFiles& files, std::string_view saver);
 
 } // namespace orvetta
