@@ -508,16 +508,18 @@ StoreProblem PosixRecordFiles::appendHistory(const std::string& line)
     auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
     if (!content)
         return content.problem;
+    // In place, as the directory is root's. A line cut short at the end goes.
     const std::string_view whole = wholeLines(*content.value);
-    const std::string_view kept = endsWithLine(whole, line) ? whole : linesKeptBefore(whole, line.size());
-    // In place, as the directory is root's. Trimming copies the newest lines
-    // to the front and then cuts the rest; a line cut short at the end goes.
-    const bool trimmed = kept.size() == whole.size() || (writeAllAt(fd.get(), kept, 0) && ::fsync(fd.get()) == 0);
-    if (!trimmed
-        || (kept.size() != content.value->size() && ::ftruncate(fd.get(), static_cast<off_t>(kept.size())) != 0))
+    const bool lineWritten = endsWithLine(whole, line); // before whoever wrote it was stopped
+    const std::string_view kept = lineWritten ? whole : linesKeptBefore(whole, line.size());
+    // Trimming copies the newest lines to the front, then cuts the rest.
+    if (kept.size() != whole.size() && !(writeAllAt(fd.get(), kept, 0) && ::fsync(fd.get()) == 0))
         return problemAt(path, errno);
-    if (kept.size() == whole.size() && endsWithLine(whole, line))
-        return ::fsync(fd.get()) == 0 ? StoreProblem{} : problemAt(path, errno);
+    if (kept.size() != content.value->size()
+        && !(::ftruncate(fd.get(), static_cast<off_t>(kept.size())) == 0 && ::fsync(fd.get()) == 0))
+        return problemAt(path, errno);
+    if (lineWritten)
+        return {};
     // All or nothing: a line that cannot be written whole (a file-size limit,
     // a full disk) is taken back.
     const off_t end = static_cast<off_t>(kept.size());
