@@ -1,0 +1,339 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a pupil with a shell can do to the record helper's saves with their
+// own processes: kill them at chosen moments, or leave one stopped while it
+// holds the lock. Linux; no privileges.
+//   pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED
+//       runs HELPER save FIRST, ... FIRST+9 to their end, then COUNT saves
+//       more, each killed at a random moment
+//   pupil_attacks stop-holder HELPER LOCK FIRST
+//       runs HELPER save FIRST, FIRST+1, ... until one is caught holding the
+//       flock on LOCK and stopped there; prints its pid and waits for it to end
+// The helper reads the name "N<score>" ("Holder" for stop-holder) from a pipe.
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <string>
+#include <string_view>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long long microsecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
+}
+
+int waitFor(pid_t child, int options = 0)
+{
+    int status = 0;
+    while (::waitpid(child, &status, options) < 0 && errno == EINTR) {
+    }
+    return status;
+}
+
+// A helper saving, its name written on a pipe and its output thrown away, as
+// a pupil may run it. Stepped, it starts stopped and runs a few microseconds
+// at a time once it is on a processor: anyone may stop and continue their own
+// processes, the set-group-id helper included, see in /proc/PID/schedstat
+// when it runs, and look at what it did in between. It then does little
+// between two looks, however busy the machine.
+class Save {
+public:
+    Save(const char* helper, long long score, const std::string& name, bool stepped)
+    {
+        int ends[2];
+        if (::pipe(ends) != 0)
+            return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(ends[0], STDIN_FILENO);
+            ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
+            ::close_range(3, ~0U, 0);
+            if (stepped)
+                ::raise(SIGSTOP);
+            const std::string number = std::to_string(score);
+            ::execl(helper, helper, "save", number.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(ends[0]);
+        if (pid_ > 0 && ::write(ends[1], name.data(), name.size()) != static_cast<ssize_t>(name.size()))
+            std::perror("the name");
+        ::close(ends[1]);
+        if (pid_ > 0 && stepped) {
+            running_ = WIFSTOPPED(status_ = waitFor(pid_, WUNTRACED));
+            schedstat_ = ::open(("/proc/" + std::to_string(pid_) + "/schedstat").c_str(), O_RDONLY | O_CLOEXEC);
+        }
+        if (pid_ < 0)
+            std::perror(helper);
+    }
+
+    ~Save()
+    {
+        if (schedstat_ >= 0)
+            ::close(schedstat_);
+    }
+    Save(const Save&) = delete;
+    Save& operator=(const Save&) = delete;
+
+    bool started() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
+
+    // Lets it run about `quantum` once it is back on a processor, and stops
+    // it again; false once it has ended.
+    bool step(std::chrono::microseconds quantum = std::chrono::microseconds(5))
+    {
+        if (!running_)
+            return false;
+        const long long before = timesRun();
+        const auto giveUp = Clock::now() + std::chrono::milliseconds(2);
+        ::kill(pid_, SIGCONT);
+        while (before >= 0 && timesRun() == before && Clock::now() < giveUp)
+            std::this_thread::sleep_for(quantum);
+        std::this_thread::sleep_for(quantum);
+        ::kill(pid_, SIGSTOP);
+        status_ = waitFor(pid_, WUNTRACED);
+        return running_ = WIFSTOPPED(status_);
+    }
+
+    // Kills it where it is: whether it was killed rather than ended first.
+    bool kill()
+    {
+        if (running_) {
+            ::kill(pid_, SIGKILL);
+            status_ = waitFor(pid_);
+            running_ = false;
+        }
+        return WIFSIGNALED(status_) && WTERMSIG(status_) == SIGKILL;
+    }
+
+    // Waits for a save that is not stepped to end by itself.
+    void finish()
+    {
+        if (running_)
+            status_ = waitFor(pid_);
+        running_ = false;
+    }
+
+private:
+    // How many times it was put on a processor, from /proc/PID/schedstat,
+    // which anyone may read; -1 where the kernel does not say.
+    long long timesRun()
+    {
+        if (schedstat_ < 0)
+            return -1;
+        char text[128] = "";
+        const ssize_t n = ::pread(schedstat_, text, sizeof text - 1, 0);
+        long long onCpu = 0, waiting = 0, times = -1;
+        if (n <= 0 || std::sscanf(text, "%lld %lld %lld", &onCpu, &waiting, &times) != 3)
+            return -1;
+        return times;
+    }
+
+    pid_t pid_ = -1;
+    int status_ = 0;
+    bool running_ = true;
+    int schedstat_ = -1;
+};
+
+// Whether /proc/locks, which every user may read, shows `pid` holding a flock
+// on the file, in a line "N: FLOCK  ADVISORY  WRITE PID MAJ:MIN:INODE 0 EOF".
+class LockWatch {
+public:
+    explicit LockWatch(const char* path) : locks_(::open("/proc/locks", O_RDONLY | O_CLOEXEC))
+    {
+        if (locks_ < 0 || ::stat(path, &file_) != 0)
+            std::perror(path);
+    }
+    ~LockWatch()
+    {
+        if (locks_ >= 0)
+            ::close(locks_);
+    }
+    LockWatch(const LockWatch&) = delete;
+    LockWatch& operator=(const LockWatch&) = delete;
+
+    bool usable() const { return locks_ >= 0 && file_.st_ino != 0; }
+
+    bool holds(pid_t pid) const
+    {
+        static char text[1 << 16];
+        std::size_t size = 0;
+        if (::lseek(locks_, 0, SEEK_SET) != 0)
+            return false;
+        for (ssize_t n; size < sizeof text - 1 && (n = ::read(locks_, text + size, sizeof text - 1 - size)) > 0;)
+            size += static_cast<std::size_t>(n);
+        text[size] = '\0';
+        for (const char* line = text; *line != '\0';) {
+            char kind[16] = "";
+            int holder = 0;
+            unsigned major = 0, minor = 0;
+            unsigned long long inode = 0;
+            if (std::sscanf(line, "%*d: %15s %*s %*s %d %x:%x:%llu", kind, &holder, &major, &minor, &inode) == 5
+                && std::string_view(kind) == "FLOCK" && holder == pid && ::makedev(major, minor) == file_.st_dev
+                && inode == file_.st_ino)
+                return true;
+            const char* end = std::strchr(line, '\n');
+            if (!end)
+                break;
+            line = end + 1;
+        }
+        return false;
+    }
+
+private:
+    int locks_;
+    struct stat file_ = {};
+};
+
+// What anyone may see of the record files without reading them: the size
+// and time of change of each, which a save changes in place.
+std::string filesSeen(const std::string& directory)
+{
+    std::string seen;
+    for (const char* name : {"fraprod.txt", "fraprod1.txt", "fraprod.journal", "fraprod.history"}) {
+        struct stat file = {};
+        if (::stat((directory + '/' + name).c_str(), &file) == 0)
+            seen += std::to_string(file.st_size) + ' ' + std::to_string(file.st_mtim.tv_sec) + '.'
+                    + std::to_string(file.st_mtim.tv_nsec) + ' ';
+    }
+    return seen;
+}
+
+template <typename T>
+T median(std::vector<T> values, T otherwise)
+{
+    if (values.empty())
+        return otherwise;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Saves killed at random moments, in three ways: a quarter anywhere in their
+// run, from before the helper starts to after it is done (twice what a whole
+// save takes); a quarter, stepped, at a random step from when they take the
+// lock to after they let it go (twice the steps a whole save holds it); and
+// half, stepped, at the first step that changes a record file. A run is
+// mostly starting up, and what is killed outside the lock changes nothing.
+int killHelpers(const char* helper, const char* lockPath, long long first, long long count, unsigned seed)
+{
+    const LockWatch watch(lockPath);
+    if (!watch.usable())
+        return 1;
+    const std::string path = lockPath;
+    const std::string directory = path.substr(0, path.rfind('/'));
+    std::signal(SIGPIPE, SIG_IGN);
+    ::prctl(PR_SET_TIMERSLACK, 1UL);
+    constexpr int timed = 5;
+    long long n = first;
+    std::vector<long long> wholeSpans, lockedSteps;
+    for (; n < first + timed; ++n) {
+        const auto started = Clock::now();
+        Save save(helper, n, "N" + std::to_string(n), false);
+        if (!save.started())
+            return 1;
+        save.finish();
+        wholeSpans.push_back(microsecondsSince(started));
+    }
+    for (; n < first + 2 * timed; ++n) {
+        Save save(helper, n, "N" + std::to_string(n), true);
+        if (!save.started())
+            return 1;
+        long long steps = 0;
+        while (save.step())
+            steps += watch.holds(save.pid());
+        lockedSteps.push_back(steps);
+    }
+    const long long whole = median(wholeSpans, 0LL), locked = median(lockedSteps, 0LL);
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<long long> anywhere(0, 2 * whole), holding(0, 2 * locked);
+    long long killed[3] = {}, ended = 0;
+    for (long long i = 0; i < count; ++i, ++n) {
+        const int way = std::min(static_cast<int>(i % 4), 2);
+        const std::string before = filesSeen(directory);
+        Save save(helper, n, "N" + std::to_string(n), way != 0);
+        if (!save.started())
+            return 1;
+        if (way == 0) {
+            std::this_thread::sleep_for(std::chrono::microseconds(anywhere(random)));
+        } else if (way == 1) {
+            while (save.step() && !watch.holds(save.pid())) {
+            }
+            for (long long steps = holding(random); steps > 0 && save.step(); --steps) {
+            }
+        } else {
+            while (save.step() && filesSeen(directory) == before) {
+            }
+        }
+        if (save.kill())
+            ++killed[way];
+        else
+            ++ended;
+    }
+    std::printf("saves killed: %lld anywhere in their run, %lld at a step holding the lock, %lld at their first "
+                "change to a file; %lld ended first (a whole save takes %lld us, %lld steps of it holding the lock)\n",
+                killed[0], killed[1], killed[2], ended, whole, locked);
+    return 0;
+}
+
+// A pupil's own helper stopped while it holds the lock, its parent (this
+// program) alive: were it orphaned, the kernel would wake its stopped process
+// group with SIGHUP and SIGCONT. Each try is stepped until it is seen holding
+// the lock, and saves a score higher than the last, so that each is a record
+// to save under the lock.
+int stopHolder(const char* helper, const char* lockPath, long long first)
+{
+    const LockWatch watch(lockPath);
+    if (!watch.usable())
+        return 1;
+    std::signal(SIGPIPE, SIG_IGN);
+    const auto giveUp = Clock::now() + std::chrono::seconds(60);
+    for (long long score = first; score <= 32767 && Clock::now() < giveUp; ++score) {
+        Save save(helper, score, "Holder", true);
+        if (!save.started())
+            return 1;
+        while (save.step() && Clock::now() < giveUp) {
+            if (watch.holds(save.pid())) {
+                std::printf("%d\n", static_cast<int>(save.pid()));
+                std::fprintf(stderr, "helper %d stopped holding %s, at try %lld\n", static_cast<int>(save.pid()),
+                             lockPath, score - first + 1);
+                std::fflush(stdout);
+                waitFor(save.pid());
+                std::fprintf(stderr, "helper %d ended\n", static_cast<int>(save.pid()));
+                return 0;
+            }
+        }
+        save.kill();
+    }
+    std::fprintf(stderr, "no helper was caught holding %s in 60 s\n", lockPath);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "kill-helper" && argc == 7)
+        return killHelpers(argv[2], argv[3], std::stoll(argv[4]), std::stoll(argv[5]),
+                           static_cast<unsigned>(std::stoul(argv[6])));
+    if (mode == "stop-holder" && argc == 5)
+        return stopHolder(argv[2], argv[3], std::stoll(argv[4]));
+    std::fputs("usage: pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED | stop-holder HELPER LOCK FIRST\n",
+               stderr);
+    return 64;
+}
