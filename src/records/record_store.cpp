@@ -118,25 +118,13 @@ Change replaceIfBeaten(RecordFiles& files, const RecordPair& pair, std::string_v
     return replace(files, pair, *current.value, saver, action);
 }
 
-struct Waiting {
-    std::string id;
-    std::optional<KeptSave> save; // nothing for an entry that is not a whole one
-};
-
-std::vector<Waiting> decoded(const std::vector<KeptEntry>& entries)
-{
-    std::vector<Waiting> waiting;
-    for (const KeptEntry& entry : entries)
-        waiting.push_back({entry.id, decodeKeptSave(entry.bytes)});
-    return waiting;
-}
-
 // The record once the waiting saves are applied to `pair`.
 RecordPair withWaiting(RecordPair pair, const std::vector<KeptEntry>& entries)
 {
-    for (const Waiting& entry : decoded(entries))
-        if (entry.save && recordValue(entry.save->pair.score) > recordValue(pair.score))
-            pair = entry.save->pair;
+    for (const KeptEntry& entry : entries)
+        if (const auto save = decodeKeptSave(entry.bytes);
+            save && recordValue(save->pair.score) > recordValue(pair.score))
+            pair = save->pair;
     return pair;
 }
 
@@ -148,9 +136,9 @@ StoreProblem applyKept(RecordFiles& files)
     const auto entries = files.claimKept();
     if (!entries)
         return entries.problem;
-    for (const Waiting& entry : decoded(*entries.value)) {
-        if (entry.save)
-            if (StoreProblem problem = replaceIfBeaten(files, entry.save->pair, entry.save->saver, "kept save").problem)
+    for (const KeptEntry& entry : *entries.value) {
+        if (const auto save = decodeKeptSave(entry.bytes))
+            if (StoreProblem problem = replaceIfBeaten(files, save->pair, save->saver, "kept save").problem)
                 return problem;
         if (StoreProblem problem = files.forget(entry.id))
             return problem;
