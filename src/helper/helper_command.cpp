@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "helper/helper_command.h"
+
+#include "records/record_journal.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace orvetta {
+namespace {
+
+constexpr int usageStatus = 64;
+constexpr int notAllowedStatus = 77;
+
+HelperReply refusal(const StoreProblem& problem)
+{
+    return {static_cast<int>(problem.kind),
+            {},
+            (problem.path.empty() ? "orvetta-record" : problem.path) + ": " + problem.reason + '\n'};
+}
+
+// Only the record's owner may change the directory: otherwise whoever can
+// plant files in it could make the helper write where they like.
+StoreProblem checkDirectory(const std::string& directory, StoreOwner owner)
+{
+    struct stat info = {};
+    if (::lstat(directory.c_str(), &info) != 0)
+        return {directory, std::strerror(errno), StoreFailure::Unusable};
+    if (!S_ISDIR(info.st_mode) || info.st_uid != owner.uid || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return {directory, "non è una cartella che solo root può modificare", StoreFailure::Unusable};
+    return {};
+}
+
+HelperReply answer(std::string output, bool outputIsTheResult)
+{
+    return {0, std::move(output), {}, outputIsTheResult};
+}
+
+} // namespace
+
+HelperReply runRecordHelper(const std::vector<std::string>& arguments, const HelperCaller& caller,
+                            const std::string& directory, StoreOwner owner,
+                            const std::function<std::optional<std::string>()>& readName)
+{
+    const std::string command = arguments.empty() ? "" : arguments.front();
+    const bool forRoot = command == "history" || command == "reset";
+    const std::size_t count = arguments.size();
+    if (!((command == "read" && count == 1) || (command == "save" && count == 2) || (forRoot && count == 1)))
+        return {usageStatus,
+                {},
+                "usage: orvetta-record read | orvetta-record save SCORE < name\n"
+                "       orvetta-record history | orvetta-record reset   (root only)\n"};
+    if (forRoot && caller.uid != 0)
+        return {notAllowedStatus, {}, "orvetta-record: solo root può usare «" + command + "»\n"};
+    if (const StoreProblem problem = checkDirectory(directory, owner))
+        return refusal(problem);
+    PosixRecordFiles files(directory, owner);
+
+    if (command == "read") {
+        const auto record = readRecord(files);
+        return record ? answer(framePair(*record.value), true) : refusal(record.problem);
+    }
+    if (command == "history") {
+        const auto history = files.history();
+        return history ? answer(*history.value, true) : refusal(history.problem);
+    }
+    if (command == "reset") {
+        const auto ended = resetRecord(files, caller.login);
+        if (!ended)
+            return refusal(ended.problem);
+        std::string said;
+        for (const EndedHolder& holder : *ended.value)
+            said += "orvetta-record: terminato il processo " + std::to_string(holder.pid) + " di " + holder.login
+                    + ", fermo con il record bloccato\n";
+        return answer(said, false);
+    }
+    const auto name = readName();
+    if (!name)
+        return refusal({"orvetta-record", "il nome non si può leggere", StoreFailure::Io});
+    const auto saved = saveRecord(files, arguments[1], *name, caller.login);
+    if (!saved)
+        return refusal(saved.problem);
+    return answer(*saved.value == SaveVerdict::Saved  ? "saved\n"
+                  : *saved.value == SaveVerdict::Kept ? "kept\n"
+                                                      : "not a record\n",
+                  false);
+}
+
+} // namespace orvetta
