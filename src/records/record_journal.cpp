@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 
 namespace orvetta {
 namespace {
@@ -32,23 +33,25 @@ std::uint32_t crc32(std::string_view bytes)
     return crc ^ 0xFFFFFFFFu;
 }
 
-std::string checkLine(std::string_view bytes)
-{
-    char line[10];
-    std::snprintf(line, sizeof line, "%08x\n", static_cast<unsigned>(crc32(bytes)));
-    return line;
-}
-
+// A size as framePair writes one: decimal digits without a leading zero.
 bool readSize(std::string_view& text, char terminator, std::size_t& size)
 {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), size);
-    if (error != std::errc() || end == text.data() || end == text.data() + text.size() || *end != terminator)
+    if (error != std::errc() || end == text.data() || end == text.data() + text.size() || *end != terminator
+        || (text[0] == '0' && end - text.data() > 1))
         return false;
     text.remove_prefix(static_cast<std::size_t>(end - text.data()) + 1);
     return true;
 }
 
 } // namespace
+
+std::string checkLine(std::string_view bytes)
+{
+    char line[10];
+    std::snprintf(line, sizeof line, "%08x\n", static_cast<unsigned>(crc32(bytes)));
+    return line;
+}
 
 std::string framePair(const RecordPair& pair)
 {
@@ -140,10 +143,11 @@ std::optional<KeptSave> decodeKeptSave(std::string_view entry)
     if (!content)
         return std::nullopt;
     std::size_t when = 0;
-    if (!readSize(*content, '\n', when))
+    if (!readSize(*content, '\n', when) || when > static_cast<std::size_t>(std::numeric_limits<long long>::max()))
         return std::nullopt;
     const std::size_t loginEnd = content->find('\n');
-    if (loginEnd == std::string_view::npos)
+    // The login as a save writes it: plain text.
+    if (loginEnd == std::string_view::npos || plainText(content->substr(0, loginEnd)) != content->substr(0, loginEnd))
         return std::nullopt;
     KeptSave save{static_cast<long long>(when), std::string(content->substr(0, loginEnd)), {}};
     const auto pair = unframePair(content->substr(loginEnd + 1));

@@ -22,6 +22,10 @@ struct JournaledChange {
     bool operator==(const JournaledChange&) const = default;
 };
 
+// The line that ends a journal or a kept save: the CRC-32 of the bytes before
+// it, in hex. It tells a whole entry from one cut short or torn.
+std::string checkLine(std::string_view bytes);
+
 std::string encodeJournal(const JournaledChange& change);
 // The change of a whole journal whose check matches, whose lines are record
 // lines a save could have written (or the empty pair of a reset) and whose

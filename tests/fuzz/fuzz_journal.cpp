@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A journal's bytes, as the next holder of the lock finds them: the input as
+// it comes, and with the check line that makes it whole.
+#include "fuzz_checks.h"
+#include "records/record_journal.h"
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace orvetta;
+
+namespace {
+
+void check(std::string_view journal, NameEncoding encoding)
+{
+    const auto change = decodeJournal(journal, encoding);
+    if (!change)
+        return;
+    // What a journal finishes is what a save could have written, and nothing
+    // but that journal decodes to it (one of earlier versions has no line).
+    FUZZ_CHECK(change->historyLine.empty() || encodeJournal(*change) == journal);
+    FUZZ_CHECK(change->pair == RecordPair{} || scoreLine(change->pair.score.substr(0, change->pair.score.size() - 2)));
+    if (encoding == NameEncoding::Utf8 && change->pair != RecordPair{})
+        FUZZ_CHECK(fuzz::isPlainLine(change->pair.holder));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view body(reinterpret_cast<const char*>(data), size);
+    for (const std::string& journal : {std::string(body), std::string(body) + checkLine(body)})
+        for (const NameEncoding encoding : {NameEncoding::Utf8, NameEncoding::AnsiCodePage})
+            check(journal, encoding);
+    return 0;
+}
