@@ -28,8 +28,10 @@ void check(std::string_view journal, NameEncoding encoding)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    // The input's own bytes first, where a read past them is caught.
     const std::string_view body(reinterpret_cast<const char*>(data), size);
-    for (const std::string& journal : {std::string(body), std::string(body) + checkLine(body)})
+    const std::string whole = std::string(body) + checkLine(body);
+    for (const std::string_view journal : {body, std::string_view(whole)})
         for (const NameEncoding encoding : {NameEncoding::Utf8, NameEncoding::AnsiCodePage})
             check(journal, encoding);
     return 0;

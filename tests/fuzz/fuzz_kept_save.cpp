@@ -28,6 +28,7 @@ void check(std::string_view entry)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    // The input's own bytes first, where a read past them is caught.
     const std::string_view body(reinterpret_cast<const char*>(data), size);
     check(body);
     check(std::string(body) + checkLine(body));
