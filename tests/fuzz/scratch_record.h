@@ -3,8 +3,10 @@
 
 #include "platform/record_files_posix.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -17,12 +19,16 @@ namespace orvetta::fuzz {
 
 inline const std::string& scratchDirectory()
 {
+    // Plain characters, still there when the directory goes at exit.
+    static char made[64];
     static const std::string directory = [] {
-        std::string path = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/orvetta-fuzz.XXXXXX";
-        if (!::mkdtemp(path.data()) || ::chmod(path.c_str(), 0755) != 0)
+        std::snprintf(made, sizeof made, "%s/orvetta-fuzz.XXXXXX",
+                      ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
+        if (!::mkdtemp(made) || ::chmod(made, 0755) != 0)
             std::abort();
-        ::mkdir((path + "/fraprod.kept").c_str(), 0770);
-        return path;
+        ::mkdir((std::string(made) + "/fraprod.kept").c_str(), 0770);
+        std::atexit([] { std::filesystem::remove_all(made); });
+        return std::string(made);
     }();
     return directory;
 }
