@@ -13,7 +13,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <signal.h>
