@@ -39,6 +39,16 @@ QString modeOf(const QString& path)
 
 const QString saverProgram = QStringLiteral(FAULT_SAVER);
 
+// The record files of a directory as the helper keeps them, owned by whoever
+// runs the test.
+struct ProtectedFiles : PosixRecordFiles {
+    explicit ProtectedFiles(const QTemporaryDir& dir)
+        : PosixRecordFiles(QFile::encodeName(dir.path()).toStdString(),
+                           StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())})
+    {
+    }
+};
+
 bool waitUntilStopped(qint64 pid)
 {
     QElapsedTimer clock;
@@ -284,8 +294,7 @@ private slots:
             left.prepend(QStringLiteral("fraprod.history"));
         checkSavesKilledAtRandom(saverProgram, dir.path(), layout, left);
         if (layout == QStringLiteral("protected")) {
-            PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
-                                   StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())});
+            ProtectedFiles files(dir);
             const auto history = files.history();
             QVERIFY(history && !history.value->empty());
             QCOMPARE(brokenLink(QByteArray::fromStdString(*history.value), *readRecord(files).value), QByteArray());
@@ -320,8 +329,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         QCOMPARE(::mkdir(QFile::encodeName(dir.filePath(QStringLiteral("fraprod.kept"))).constData(), 0770), 0);
-        PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
-                               StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())});
+        ProtectedFiles files(dir);
         QCOMPARE(saveRecord(files, "20", "Zoe", "zoe").value, SaveVerdict::Saved);
         QFile planted(dir.filePath(file));
         QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write(bytes) == bytes.size()
@@ -349,8 +357,7 @@ private slots:
     {
         QFETCH(bool, reset);
         QTemporaryDir dir;
-        PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
-                               StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())});
+        ProtectedFiles files(dir);
         // Where the package keeps the saves that wait.
         QCOMPARE(::mkdir(QFile::encodeName(dir.filePath(QStringLiteral("fraprod.kept"))).constData(), 0770), 0);
         QCOMPARE(saveRecord(files, "20", "Zoe", "zoe").value, SaveVerdict::Saved);
@@ -410,8 +417,7 @@ private slots:
         QFETCH(bool, lineWritten);
         QFETCH(QByteArray, kept);
         QTemporaryDir dir;
-        PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
-                               StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())});
+        ProtectedFiles files(dir);
         QVERIFY(readRecord(files));
         const RecordPair pair{"7\r\n", "Mara\r\n"};
         const std::string line = historyLine(0, "mara", "save", pair, {});
@@ -431,8 +437,7 @@ private slots:
     void theHistoryKeepsItsNewestLines()
     {
         QTemporaryDir dir;
-        PosixRecordFiles files(QFile::encodeName(dir.path()).toStdString(),
-                               StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())});
+        ProtectedFiles files(dir);
         const std::string name(4000, 'n');
         for (int score = 1; score <= 100; ++score)
             QCOMPARE(saveRecord(files, std::to_string(score), name, "leo").value, SaveVerdict::Saved);
