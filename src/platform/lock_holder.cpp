@@ -16,7 +16,7 @@ std::optional<pid_t> holderOnLine(const std::string& line, const std::string& fi
     std::istringstream fields(line);
     std::string number, kind, advisory, mode, device;
     long long pid = 0;
-    if (!(fields >> number >> kind) || kind == "->" || kind != "FLOCK")
+    if (!(fields >> number >> kind) || kind != "FLOCK")
         return std::nullopt;
     if (!(fields >> advisory >> mode >> pid >> device) || device != file || pid <= 0)
         return std::nullopt;

@@ -216,13 +216,12 @@ void removeLeftovers(const std::string& directory)
     ::closedir(dir);
 }
 
-bool holderStopped(int lockFile)
+std::optional<LockHolder> holderOf(int lockFile)
 {
     struct stat info = {};
     if (::fstat(lockFile, &info) != 0)
-        return false;
-    const auto holder = lockHolderOf(info.st_dev, info.st_ino);
-    return holder && holder->stopped;
+        return std::nullopt;
+    return lockHolderOf(info.st_dev, info.st_ino);
 }
 
 } // namespace
@@ -244,8 +243,9 @@ StoreProblem PosixRecordFiles::lock(std::chrono::milliseconds wait)
             if (std::chrono::steady_clock::now() > giveUp)
                 return {path, "un'altra partita sta salvando il record da troppo tempo", StoreFailure::Busy};
             // A stopped holder may never let go: no use waiting for it.
-            if (tries++ % 20 == 0 && holderStopped(fd.get()))
-                return {path, "il programma che sta salvando il record è fermo", StoreFailure::Busy};
+            if (tries++ % 20 == 0)
+                if (const auto holder = holderOf(fd.get()); holder && holder->stopped)
+                    return {path, "il programma che sta salvando il record è fermo", StoreFailure::Busy};
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         // Someone who may write the directory can replace the lock file while
@@ -356,9 +356,9 @@ std::vector<std::string> namesIn(int directory, std::initializer_list<std::strin
 StoreResult<bool> PosixRecordFiles::keep(const std::string& entry, const std::function<bool(std::string_view)>& stands)
 {
     const std::string directory = pathOf(std::string(keptDirectoryName));
+    // A layout without the place: the save fails as the lock did.
     if (owner_ && keptDirectoryMissing())
-        return {std::nullopt,
-                {{}, {}, StoreFailure::Busy}}; // a layout without the place: the save fails as the lock did
+        return {std::nullopt, {{}, {}, StoreFailure::Busy}};
     auto opened = openKeptDirectory(true);
     if (!opened)
         return {std::nullopt, opened.problem};
@@ -552,10 +552,7 @@ std::optional<EndedHolder> PosixRecordFiles::endStoppedLockHolder()
     if (!opened)
         return std::nullopt;
     Descriptor fd(*opened.value);
-    struct stat info = {};
-    if (::fstat(fd.get(), &info) != 0)
-        return std::nullopt;
-    const auto holder = lockHolderOf(info.st_dev, info.st_ino);
+    const auto holder = holderOf(fd.get());
     if (!holder || !holder->stopped || ::kill(holder->pid, SIGKILL) != 0)
         return std::nullopt;
     const passwd* entry = ::getpwuid(holder->uid);
