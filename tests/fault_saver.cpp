@@ -3,7 +3,8 @@
 //   fault_saver save DIR LAYOUT FIRST [COUNT]  saves FIRST, FIRST+1, ... (COUNT of them, else until killed)
 //   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
 //   fault_saver journal SCORE NAME             prints a journal for the pair "SCORE\r\n", "NAME\r\n"
-//   fault_saver hold DIR LAYOUT                takes the lock, says "held" and stops itself (POSIX)
+//   fault_saver hold DIR LAYOUT stopped|asleep takes the lock, says "held" and stops itself, or
+//                                              sleeps as when frozen (POSIX)
 // LAYOUT is one of record_layouts.h. Record N is the score "N" held by
 // "Player N". "go" on standard output means saving starts.
 #include "platform/DesktopPlatform.h"
@@ -17,6 +18,9 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 using namespace orvetta;
 
@@ -61,7 +65,7 @@ int playGame(int argc, char* argv[])
 
 #ifndef _WIN32
 // A holder of the lock that never lets go by itself.
-int holdStopped(const char* directory, const char* layout)
+int hold(const char* directory, const char* layout, bool asleep)
 {
     const auto files = testing::recordFilesOf(QString::fromLocal8Bit(directory), QString::fromLatin1(layout));
     if (const StoreProblem problem = files->lock(std::chrono::seconds(30))) {
@@ -70,7 +74,10 @@ int holdStopped(const char* directory, const char* layout)
     }
     std::puts("held");
     std::fflush(stdout);
-    std::raise(SIGSTOP);
+    if (asleep)
+        ::pause();
+    else
+        std::raise(SIGSTOP);
     return 0;
 }
 #endif
@@ -85,8 +92,8 @@ int main(int argc, char* argv[])
     if (mode == "game" && argc == 4)
         return playGame(argc, argv);
 #ifndef _WIN32
-    if (mode == "hold" && argc == 4)
-        return holdStopped(argv[2], argv[3]);
+    if (mode == "hold" && argc == 5)
+        return hold(argv[2], argv[3], std::string(argv[4]) == "asleep");
 #endif
     if (mode == "journal" && argc == 4) {
         const RecordPair pair{std::string(argv[2]) + "\r\n", std::string(argv[3]) + "\r\n"};
@@ -95,7 +102,7 @@ int main(int argc, char* argv[])
         return std::fwrite(journal.data(), 1, journal.size(), stdout) == journal.size() ? 0 : 1;
     }
     std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | journal SCORE NAME"
-               " | hold DIR LAYOUT\n",
+               " | hold DIR LAYOUT stopped|asleep\n",
                stderr);
     return 64;
 }

@@ -17,15 +17,16 @@
 #include "platform/record_files_windows.h"
 #else
 #include "platform/record_files_posix.h"
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace orvetta::testing {
 
 // The record files of a directory as the games lay them out: "open", the
-// game's own files; "protected", rewritten in place and owned by whoever runs
-// this, as the helper keeps them; "prepared", made beforehand and rewritten
-// in place, as the Windows installer leaves them.
+// game's own files; "protected", rewritten in place and owned by the
+// directory's owner, as the helper keeps them; "prepared", made beforehand
+// and rewritten in place, as the Windows installer leaves them.
 inline std::unique_ptr<RecordFiles> recordFilesOf(const QString& directory, const QString& layout)
 {
 #ifdef Q_OS_WIN
@@ -34,8 +35,9 @@ inline std::unique_ptr<RecordFiles> recordFilesOf(const QString& directory, cons
                                                 layout == QStringLiteral("prepared") ? Layout::Prepared : Layout::Own);
 #else
     std::optional<StoreOwner> owner;
-    if (layout == QStringLiteral("protected"))
-        owner = StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())};
+    struct stat info = {};
+    if (layout == QStringLiteral("protected") && ::stat(QFile::encodeName(directory).constData(), &info) == 0)
+        owner = StoreOwner{info.st_uid, info.st_gid};
     return std::make_unique<PosixRecordFiles>(QFile::encodeName(directory).toStdString(), owner);
 #endif
 }

@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <grp.h>
 #include <sys/stat.h>
 
 using namespace orvetta;
@@ -48,6 +49,12 @@ struct ProtectedFiles : PosixRecordFiles {
     {
     }
 };
+
+void putFile(const QString& path, const std::string& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+}
 
 bool waitUntilStopped(qint64 pid)
 {
@@ -130,6 +137,13 @@ private slots:
         QTest::newRow("characters that hide")
             << QByteArray("2\r\n") << 5 << QString::fromUtf8("A\u2028B\u2029C\u200bD\u00adE\ufeffF\U000E0041G")
             << QByteArray("A B C D E F G\r\n");
+        QTest::newRow("characters that show as nothing")
+            << QByteArray("2\r\n") << 5
+            << QString::fromUtf8("A\u034fB\ufe0fC\U000E0100D\u180bE\u17b4F\U000E0000G\ufffeH\ue000I\U000E0FFFJ")
+            << QByteArray("A B C D E F G H I J\r\n");
+        QTest::newRow("a name of fillers")
+            << QByteArray("2\r\n") << 5 << QString::fromUtf8("\u3164\u115f\u1160\uffa0\u2800\u2800")
+            << QByteArray("      \r\n");
         QTest::newRow("name plays no part") << QByteArray("40\r\n") << 39 << "Zed" << QByteArray();
         QTest::newRow("binary bytes") << QByteArray("\x01\xfe\xff\x80", 4) << 5 << "Leo" << QByteArray("Leo\r\n");
         QTest::newRow("NUL bytes after a number") << QByteArray("7\0\0\r\n", 5) << 5 << "Leo" << QByteArray();
@@ -344,17 +358,21 @@ private slots:
         QCOMPARE(std::count(history.begin(), history.end(), '\n'), 1); // Zoe's
     }
 
-    // A holder of the lock stopped for good holds up nobody: saves wait
-    // beside the record, one a player, every reader counts them at once, and
-    // the next holder applies them; root's reset ends the stopped holder.
-    void aStoppedHolderHoldsUpNobody_data()
+    // A holder of the lock that does not let go. Stopped for good, it holds
+    // up nobody: saves wait beside the record, one a player, every reader
+    // counts them at once, and the next holder applies them. Root's reset
+    // ends it within a few seconds, whatever its state, and says so.
+    void aHolderThatDoesNotLetGo_data()
     {
+        QTest::addColumn<bool>("stopped");
         QTest::addColumn<bool>("reset");
-        QTest::newRow("the holder is killed") << false;
-        QTest::newRow("root resets the record") << true;
+        QTest::newRow("stopped, then killed") << true << false;
+        QTest::newRow("stopped, then root resets") << true << true;
+        QTest::newRow("asleep as when frozen, then root resets") << false << true;
     }
-    void aStoppedHolderHoldsUpNobody()
+    void aHolderThatDoesNotLetGo()
     {
+        QFETCH(bool, stopped);
         QFETCH(bool, reset);
         QTemporaryDir dir;
         ProtectedFiles files(dir);
@@ -362,38 +380,54 @@ private slots:
         QCOMPARE(::mkdir(QFile::encodeName(dir.filePath(QStringLiteral("fraprod.kept"))).constData(), 0770), 0);
         QCOMPARE(saveRecord(files, "20", "Zoe", "zoe").value, SaveVerdict::Saved);
         QProcess holder;
-        holder.start(saverProgram, {QStringLiteral("hold"), dir.path(), QStringLiteral("protected")});
-        QVERIFY(holder.waitForReadyRead(30000) && waitUntilStopped(holder.processId()));
+        // A player's: root's reset waits for root's own holders.
+        if (::geteuid() == 0) {
+            QVERIFY(QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeGroup));
+            holder.setChildProcessModifier([] {
+                if (::setgroups(0, nullptr) != 0 || ::setresuid(65534, 65534, 65534) != 0)
+                    ::_exit(126);
+            });
+        }
+        holder.start(saverProgram, {QStringLiteral("hold"), dir.path(), QStringLiteral("protected"),
+                                    stopped ? QStringLiteral("stopped") : QStringLiteral("asleep")});
+        QVERIFY2(holder.waitForReadyRead(30000) && (!stopped || waitUntilStopped(holder.processId())),
+                 holder.readAllStandardError().constData());
         const qint64 holderPid = holder.processId();
-
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(saveRecord(files, "50", "Alba", "leo").value, SaveVerdict::Kept);
-        QCOMPARE(saveRecord(files, "40", "Bea", "leo").value, SaveVerdict::NotARecord);
-        QCOMPARE(saveRecord(files, "60", "Ciro", "leo").value, SaveVerdict::Kept);
-        QVERIFY2(clock.elapsed() < saveLockWait.count(), "a save waited for the stopped holder");
-        const QDir kept(dir.filePath(QStringLiteral("fraprod.kept")));
-        QCOMPARE(kept.entryList({QStringLiteral("user-*")}), QStringList{QStringLiteral("user-%1").arg(::getuid())});
         const RecordPair best{"60\r\n", "Ciro\r\n"};
-        QCOMPARE(*readRecord(files).value, best);
-        QCOMPARE(*files.read(StoreFile::Score).value, "20\r\n");
+        if (stopped) {
+            QElapsedTimer clock;
+            clock.start();
+            QCOMPARE(saveRecord(files, "50", "Alba", "leo").value, SaveVerdict::Kept);
+            QCOMPARE(saveRecord(files, "40", "Bea", "leo").value, SaveVerdict::NotARecord);
+            QCOMPARE(saveRecord(files, "60", "Ciro", "leo").value, SaveVerdict::Kept);
+            QVERIFY2(clock.elapsed() < saveLockWait.count(), "a save waited for the stopped holder");
+            QCOMPARE(QDir(dir.filePath(QStringLiteral("fraprod.kept"))).entryList({QStringLiteral("user-*")}),
+                     QStringList{QStringLiteral("user-%1").arg(::getuid())});
+            QCOMPARE(*readRecord(files).value, best);
+            QCOMPARE(*files.read(StoreFile::Score).value, "20\r\n");
+        }
 
         if (reset) {
-            const auto ended = resetRecord(files, "root");
-            QVERIFY(ended && ended.value->size() == 1);
-            QCOMPARE(ended.value->front().pid, holderPid);
-            QVERIFY(holder.waitForFinished(30000));
+            QElapsedTimer clock;
+            clock.start();
+            const ResetOutcome outcome = resetRecord(files, "root");
+            QVERIFY2(outcome && clock.elapsed() < saveLockWait.count(), outcome.problem.reason.c_str());
+            QCOMPARE(outcome.ended.size(), 1u);
+            QCOMPARE(outcome.ended.front().pid, holderPid);
+            QVERIFY(holder.waitForFinished(30000) && holder.exitStatus() == QProcess::CrashExit);
             QCOMPARE(*readRecord(files).value, RecordPair{});
-            QVERIFY(
-                files.history().value->find("\troot\treset, after ending process " + std::to_string(holderPid) + " of ")
-                != std::string::npos);
+            const std::string line = "\troot\treset, after ending process " + std::to_string(holderPid) + " of "
+                                     + outcome.ended.front().login + "\t\t\t";
+            QVERIFY2(files.history().value->find(line) != std::string::npos, files.history().value->c_str());
         } else {
             holder.kill();
             QVERIFY(holder.waitForFinished(30000));
             QCOMPARE(*readRecord(files).value, best);
             QVERIFY(files.history().value->ends_with("\tleo\tkept save\t60\tCiro\t20\tZoe\n"));
         }
-        QCOMPARE(kept.entryList({QStringLiteral("user-*"), QStringLiteral("applying-*")}), QStringList());
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("fraprod.kept")))
+                     .entryList({QStringLiteral("user-*"), QStringLiteral("applying-*")}),
+                 QStringList());
     }
 
     // What a change leaves in the history when a save was stopped at any
@@ -408,8 +442,7 @@ private slots:
         QTest::newRow("stopped after its line") << line << true << line;
         QTest::newRow("a line cut short before it") << line + "2026-12-01 10:00:01 +0000\tmal" << false << line;
         const qsizetype nearlyFull = qsizetype(maxHistoryBytes) - 5 - line.size();
-        QTest::newRow("full, with no line end in the newest half") << line + QByteArray(nearlyFull - 1, 'x') + '\n'
-                                                                   << false << QByteArray();
+        QTest::newRow("full, with a garbled line") << line + QByteArray(nearlyFull - 1, 'x') + '\n' << false << line;
     }
     void theHistoryAfterASaveCutShort()
     {
@@ -433,30 +466,47 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(*files.history().value), kept + QByteArray::fromStdString(line));
     }
 
-    // However long the history grows, it keeps the newest lines whole.
-    void theHistoryKeepsItsNewestLines()
+    // A history with no room left keeps everyone's story: root's lines and
+    // each login's newest stay, whatever one pupil saved, names are cut short,
+    // and a trim stopped at any point is finished or dropped, never seen spliced.
+    void aFullHistoryKeepsEveryonesStory_data()
     {
+        QTest::addColumn<QString>("stopped"); // where an earlier trim was stopped
+        QTest::newRow("trimmed by the save") << "";
+        QTest::newRow("a trim stopped writing its lines") << "writing";
+        QTest::newRow("a trim stopped replacing the history") << "replacing";
+    }
+    void aFullHistoryKeepsEveryonesStory()
+    {
+        QFETCH(QString, stopped);
         QTemporaryDir dir;
         ProtectedFiles files(dir);
-        const std::string name(4000, 'n');
-        for (int score = 1; score <= 100; ++score)
-            QCOMPARE(saveRecord(files, std::to_string(score), name, "leo").value, SaveVerdict::Saved);
-        const auto history = files.history();
-        QVERIFY(history);
-        QList<QByteArray> lines = QByteArray::fromStdString(*history.value).split('\n');
-        QVERIFY(history.value->size() <= maxHistoryBytes && lines.size() > 10);
-        QCOMPARE(lines.takeLast(), QByteArray()); // ends with a whole line
-        // Each line is one save, with what it replaced, up to the newest.
-        QByteArrayList saved;
-        for (const QByteArray& line : lines) {
-            const QByteArrayList fields = line.split('\t');
-            saved.append(fields.mid(1, 3).join(' ') + ' ' + fields.value(5)
-                         + (fields.value(4) == name.c_str() ? "" : " ?"));
-        }
-        QByteArrayList expected;
-        for (int score = 101 - int(lines.size()); score <= 100; ++score)
-            expected.append("leo save " + QByteArray::number(score) + ' ' + QByteArray::number(score - 1));
-        QCOMPARE(saved, expected);
+        const auto lineOf = [](int n, const char* login, const char* action) {
+            return historyLine(n, login, action, {std::to_string(n) + "\r\n", "M\r\n"}, {});
+        };
+        const std::string leo = lineOf(1, "leo", "save"), reset = lineOf(2, "root", "reset");
+        std::string full = leo + reset, newest;
+        for (int n = 3; full.size() + newest.size() < maxHistoryBytes - 100; ++n)
+            full += std::exchange(newest, lineOf(n, "mal", "save"));
+        full += newest;
+        const std::string kept = trimmedHistory(full, 200), trim = encodeTrimmedHistory(kept);
+        putFile(dir.filePath(QStringLiteral("fraprod.history")),
+                stopped == "replacing" ? kept + full.substr(kept.size()) : full);
+        putFile(dir.filePath(QStringLiteral("fraprod.trim")), stopped == "writing"     ? trim.substr(0, trim.size() / 2)
+                                                              : stopped == "replacing" ? trim
+                                                                                       : "");
+        if (stopped == "replacing")
+            QCOMPARE(*files.history().value, kept);
+
+        QCOMPARE(saveRecord(files, "9999", std::string(4096, 'n'), "mal").value, SaveVerdict::Saved);
+        const std::string history = *files.history().value;
+        const QByteArrayList lines = QByteArray::fromStdString(history).chopped(1).split('\n');
+        QCOMPARE(QSet<QByteArray>(lines.begin(), lines.end()).size(), lines.size());
+        QVERIFY(history.starts_with(leo + reset) && history.size() < maxHistoryBytes / 2);
+        QVERIFY(history.find(newest) != std::string::npos);
+        QCOMPARE(lines.last().split('\t').mid(1, 4),
+                 QByteArrayList({"mal", "save", "9999", QByteArray(64, 'n') + "\u2026"}));
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("fraprod.trim"))).size(), 0);
     }
 
     // A lock file deleted or replaced between its opening and its locking:
@@ -481,7 +531,7 @@ private slots:
             layout == QStringLiteral("protected")
                 ? std::optional(StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())})
                 : std::nullopt;
-        PosixRecordFiles other(directory, owner);
+        QProcess holder;
         struct SwappedFiles : PosixRecordFiles {
             using PosixRecordFiles::PosixRecordFiles;
             std::function<void()> meanwhile;
@@ -501,10 +551,12 @@ private slots:
             } else {
                 QVERIFY(QFile::remove(lockFile));
             }
-            QCOMPARE(other.lock(std::chrono::milliseconds(0)).kind, StoreFailure::None);
+            holder.start(saverProgram, {QStringLiteral("hold"), dir.path(), layout, QStringLiteral("stopped")});
+            QVERIFY(holder.waitForReadyRead(30000) && waitUntilStopped(holder.processId()));
         };
         QCOMPARE(int(files.lock(std::chrono::milliseconds(100)).kind), int(StoreFailure::Busy));
-        other.unlock();
+        holder.kill();
+        QVERIFY(holder.waitForFinished(30000));
         QCOMPARE(files.lock(std::chrono::milliseconds(0)).kind, StoreFailure::None);
     }
 

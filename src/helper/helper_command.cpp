@@ -66,14 +66,14 @@ HelperReply runRecordHelper(const std::vector<std::string>& arguments, const Hel
         return history ? answer(*history.value, true) : refusal(history.problem);
     }
     if (command == "reset") {
-        const auto ended = resetRecord(files, caller.login);
-        if (!ended)
-            return refusal(ended.problem);
+        const ResetOutcome reset = resetRecord(files, caller.login);
         std::string said;
-        for (const EndedHolder& holder : *ended.value)
+        for (const EndedHolder& holder : reset.ended)
             said += "orvetta-record: terminato il processo " + std::to_string(holder.pid) + " di " + holder.login
-                    + ", fermo con il record bloccato\n";
-        return answer(said, false);
+                    + ", che teneva bloccato il record\n";
+        HelperReply reply = reset.problem ? refusal(reset.problem) : answer({}, false);
+        reply.output = said;
+        return reply;
     }
     const auto name = readName();
     if (!name)

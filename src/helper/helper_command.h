@@ -17,8 +17,8 @@
 //                 or "kept" when the lock stayed taken
 // and, for root only:
 //   history       the history of changes to the record
-//   reset         empties the record, ending a process stopped while it
-//                 holds the lock
+//   reset         empties the record, ending whoever holds the lock and
+//                 does not let go
 // Problems are "path: reason" lines, with a status that tells their kind.
 namespace orvetta {
 

@@ -1,26 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/lock_holder.h"
 
-#include <cstdio>
+#include <csignal>
+#include <fcntl.h>
 #include <fstream>
+#include <poll.h>
 #include <sstream>
 #include <string>
-#include <sys/sysmacros.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace orvetta {
 namespace {
 
-// "1: FLOCK  ADVISORY  WRITE 4321 00:2f:1234 0 EOF"; waiters have "->" after the number.
-std::optional<pid_t> holderOnLine(const std::string& line, const std::string& file)
+struct flock byteRange(short type, off_t byte)
 {
-    std::istringstream fields(line);
-    std::string number, kind, advisory, mode, device;
-    long long pid = 0;
-    if (!(fields >> number >> kind) || kind != "FLOCK")
-        return std::nullopt;
-    if (!(fields >> advisory >> mode >> pid >> device) || device != file || pid <= 0)
-        return std::nullopt;
-    return static_cast<pid_t>(pid);
+    struct flock range = {};
+    range.l_type = type;
+    range.l_whence = SEEK_SET;
+    range.l_start = byte;
+    range.l_len = 1;
+    return range;
 }
 
 bool isStopped(pid_t pid)
@@ -46,23 +46,76 @@ std::optional<uid_t> realUidOf(pid_t pid)
     return std::nullopt;
 }
 
+// The lock that another process holds on `byte`; l_type F_UNLCK when none.
+struct flock probe(int lockFile, off_t byte)
+{
+    struct flock range = byteRange(F_WRLCK, byte);
+    if (::fcntl(lockFile, F_GETLK, &range) != 0)
+        range.l_type = F_UNLCK;
+    return range;
+}
+
+std::optional<pid_t> holderPid(int lockFile, off_t byte)
+{
+    const struct flock held = probe(lockFile, byte);
+    // A holder in another pid namespace shows as 0: nothing to act on.
+    if (held.l_type == F_UNLCK || held.l_pid <= 0)
+        return std::nullopt;
+    return held.l_pid;
+}
+
 } // namespace
 
-std::optional<LockHolder> lockHolderOf(dev_t device, ino_t inode)
+bool tryLockByte(int lockFile, off_t byte)
 {
-    char file[64];
-    std::snprintf(file, sizeof file, "%02x:%02x:%llu", ::major(device), ::minor(device),
-                  static_cast<unsigned long long>(inode));
-    std::ifstream locks("/proc/locks");
-    for (std::string line; std::getline(locks, line);) {
-        if (const auto pid = holderOnLine(line, file)) {
-            const auto uid = realUidOf(*pid);
-            if (!uid)
-                return std::nullopt; // gone meanwhile
-            return LockHolder{*pid, *uid, isStopped(*pid)};
+    struct flock range = byteRange(F_WRLCK, byte);
+    return ::fcntl(lockFile, F_SETLK, &range) == 0;
+}
+
+void unlockByte(int lockFile, off_t byte)
+{
+    struct flock range = byteRange(F_UNLCK, byte);
+    ::fcntl(lockFile, F_SETLK, &range);
+}
+
+bool lockedByAnother(int lockFile, off_t byte)
+{
+    return probe(lockFile, byte).l_type != F_UNLCK;
+}
+
+std::optional<LockHolder> lockHolderOf(int lockFile, off_t byte)
+{
+    const auto pid = holderPid(lockFile, byte);
+    if (!pid)
+        return std::nullopt;
+    const auto uid = realUidOf(*pid);
+    if (!uid)
+        return std::nullopt; // gone meanwhile
+    return LockHolder{*pid, *uid, isStopped(*pid)};
+}
+
+std::optional<LockHolder> endRecordLockHolder(int lockFile)
+{
+    const auto pid = holderPid(lockFile, recordLockByte);
+    if (!pid)
+        return std::nullopt;
+    const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, *pid, 0));
+    const auto holder = lockHolderOf(lockFile, recordLockByte);
+    bool ended = false;
+    // Still the holder now, so the pidfd taken before is its own.
+    if (holder && holder->pid == *pid && holder->uid != 0) {
+        if (pidfd >= 0) {
+            ended = ::syscall(SYS_pidfd_send_signal, pidfd, SIGKILL, nullptr, 0) == 0;
+            pollfd gone = {pidfd, POLLIN, 0};
+            if (ended)
+                ::poll(&gone, 1, 1000);
+        } else {
+            ended = ::kill(*pid, SIGKILL) == 0; // a kernel without pidfds
         }
     }
-    return std::nullopt;
+    if (pidfd >= 0)
+        ::close(pidfd);
+    return ended ? holder : std::nullopt;
 }
 
 } // namespace orvetta

@@ -3,6 +3,7 @@
 
 #include "platform/lock_holder.h"
 #include "records/record_history.h"
+#include "records/record_journal.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -24,6 +25,9 @@ namespace orvetta {
 namespace {
 
 constexpr std::string_view historyFileName = "fraprod.history";
+// The history's lines as a trim leaves them, whole, until they replace it.
+constexpr std::string_view trimFileName = "fraprod.trim";
+constexpr long long maxTrimBytes = static_cast<long long>(maxHistoryBytes) + 64;
 constexpr std::string_view keptDirectoryName = "fraprod.kept";
 // In it, for each player by user id: their waiting save, the one the holder
 // of the lock is applying, their own lock, and the one being written.
@@ -98,7 +102,7 @@ PosixRecordFiles::PosixRecordFiles(std::string directory, std::optional<StoreOwn
 
 PosixRecordFiles::~PosixRecordFiles()
 {
-    unlock();
+    closeLockFile();
 }
 
 std::string PosixRecordFiles::pathOf(const std::string& name) const
@@ -216,55 +220,96 @@ void removeLeftovers(const std::string& directory)
     ::closedir(dir);
 }
 
-std::optional<LockHolder> holderOf(int lockFile)
+} // namespace
+
+StoreProblem PosixRecordFiles::openLockFile()
 {
-    struct stat info = {};
-    if (::fstat(lockFile, &info) != 0)
-        return std::nullopt;
-    return lockHolderOf(info.st_dev, info.st_ino);
+    if (lock_ >= 0)
+        return {};
+    auto opened = openChecked(pathOf(std::string(lockFileName)), O_RDWR, owner_ ? 0660 : 0644, owner_);
+    if (!opened)
+        return opened.problem;
+    lock_ = *opened.value;
+    lockFileOpened();
+    return {};
 }
 
-} // namespace
+void PosixRecordFiles::closeLockFile()
+{
+    // Closing it lets go of every lock this process holds on it.
+    if (lock_ >= 0)
+        ::close(std::exchange(lock_, -1));
+    locked_ = false;
+}
 
 StoreProblem PosixRecordFiles::lock(std::chrono::milliseconds wait)
 {
     const std::string path = pathOf(std::string(lockFileName));
     const auto giveUp = std::chrono::steady_clock::now() + wait;
-    int tries = 0;
-    for (;;) {
-        auto opened = openChecked(path, O_RDONLY, owner_ ? 0660 : 0644, owner_);
-        if (!opened)
-            return opened.problem;
-        Descriptor fd(*opened.value);
-        lockFileOpened();
-        while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR)
-                return problemAt(path, errno);
-            if (std::chrono::steady_clock::now() > giveUp)
-                return {path, "un'altra partita sta salvando il record da troppo tempo", StoreFailure::Busy};
-            // A stopped holder may never let go: no use waiting for it.
-            if (tries++ % 20 == 0)
-                if (const auto holder = holderOf(fd.get()); holder && holder->stopped)
-                    return {path, "il programma che sta salvando il record è fermo", StoreFailure::Busy};
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    for (int tries = 0;; ++tries) {
+        if (StoreProblem problem = openLockFile())
+            return problem;
+        if (lockedByAnother(lock_, resetGateByte))
+            return {path, "il record si sta azzerando", StoreFailure::Busy};
+        if (tryLockByte(lock_, recordLockByte)) {
+            // Someone who may write the directory can replace the lock file
+            // while we wait; a lock on the old one keeps nobody out.
+            struct stat held = {}, current = {};
+            if (::fstat(lock_, &held) == 0 && ::lstat(path.c_str(), &current) == 0 && held.st_dev == current.st_dev
+                && held.st_ino == current.st_ino) {
+                locked_ = true;
+                if (!owner_)
+                    removeLeftovers(directory_);
+                return {};
+            }
+            closeLockFile();
+            continue;
         }
-        // Someone who may write the directory can replace the lock file while
-        // we wait; a lock on the old one keeps nobody out.
-        struct stat held = {}, current = {};
-        if (::fstat(fd.get(), &held) == 0 && ::lstat(path.c_str(), &current) == 0 && held.st_dev == current.st_dev
-            && held.st_ino == current.st_ino) {
-            lock_ = fd.release();
-            if (!owner_)
-                removeLeftovers(directory_);
-            return {};
-        }
+        if (errno != EAGAIN && errno != EACCES && errno != EINTR)
+            return problemAt(path, errno);
+        if (std::chrono::steady_clock::now() > giveUp)
+            return {path, "un'altra partita sta salvando il record da troppo tempo", StoreFailure::Busy};
+        // A stopped holder may never let go: no use waiting for it.
+        if (tries % 20 == 0)
+            if (const auto holder = lockHolderOf(lock_, recordLockByte); holder && holder->stopped)
+                return {path, "il programma che sta salvando il record è fermo", StoreFailure::Busy};
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
 
 void PosixRecordFiles::unlock()
 {
-    if (lock_ >= 0)
-        ::close(std::exchange(lock_, -1));
+    if (lock_ < 0)
+        return;
+    unlockByte(lock_, recordLockByte);
+    unlockByte(lock_, resetGateByte);
+    locked_ = false;
+}
+
+StoreProblem PosixRecordFiles::keepOthersOut(std::chrono::milliseconds wait)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        if (StoreProblem problem = openLockFile())
+            return problem;
+        if (tryLockByte(lock_, resetGateByte))
+            return {};
+        if (std::chrono::steady_clock::now() > giveUp)
+            return {pathOf(std::string(lockFileName)), "un altro azzeramento del record è in corso",
+                    StoreFailure::Busy};
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+std::optional<EndedHolder> PosixRecordFiles::endLockHolder()
+{
+    if (openLockFile())
+        return std::nullopt;
+    const auto holder = endRecordLockHolder(lock_);
+    if (!holder)
+        return std::nullopt;
+    const passwd* entry = ::getpwuid(holder->uid);
+    return EndedHolder{holder->pid, entry ? std::string(entry->pw_name) : "uid " + std::to_string(holder->uid)};
 }
 
 StoreResult<std::string> PosixRecordFiles::read(StoreFile file)
@@ -496,6 +541,44 @@ StoreProblem PosixRecordFiles::forget(const std::string& id)
     return {};
 }
 
+StoreProblem PosixRecordFiles::finishTrim(int history)
+{
+    const std::string path = pathOf(std::string(trimFileName));
+    struct stat info = {};
+    if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
+        return {}; // laid out by an older version, which never trimmed this way
+    auto opened = openChecked(path, O_RDWR, 0660, owner_, maxTrimBytes);
+    if (!opened)
+        return opened.problem;
+    Descriptor fd(*opened.value);
+    const auto content = readAll(fd.get(), path, maxTrimBytes);
+    if (!content)
+        return content.problem;
+    if (content.value->empty())
+        return {};
+    // A copy cut short is dropped: the history was not touched yet.
+    if (const auto lines = decodeTrimmedHistory(*content.value)) {
+        if (!(writeAllAt(history, *lines, 0) && ::ftruncate(history, static_cast<off_t>(lines->size())) == 0
+              && ::fsync(history) == 0))
+            return problemAt(pathOf(std::string(historyFileName)), errno);
+    }
+    if (::ftruncate(fd.get(), 0) != 0 || ::fsync(fd.get()) != 0)
+        return problemAt(path, errno);
+    return {};
+}
+
+StoreProblem PosixRecordFiles::trim(int history, std::string_view lines)
+{
+    const std::string path = pathOf(std::string(trimFileName));
+    auto opened = openChecked(path, O_RDWR, 0660, owner_, maxTrimBytes);
+    if (!opened)
+        return opened.problem;
+    Descriptor fd(*opened.value);
+    if (::ftruncate(fd.get(), 0) != 0 || !writeAll(fd.get(), encodeTrimmedHistory(lines)) || ::fsync(fd.get()) != 0)
+        return problemAt(path, errno);
+    return finishTrim(history);
+}
+
 StoreProblem PosixRecordFiles::appendHistory(const std::string& line)
 {
     if (!owner_)
@@ -505,24 +588,29 @@ StoreProblem PosixRecordFiles::appendHistory(const std::string& line)
     if (!opened)
         return opened.problem;
     Descriptor fd(*opened.value);
-    auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
+    if (StoreProblem problem = finishTrim(fd.get()))
+        return problem;
+    const auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
     if (!content)
         return content.problem;
     // In place, as the directory is root's. A line cut short at the end goes.
-    const std::string_view whole = wholeLines(*content.value);
+    std::string_view whole = wholeLines(*content.value);
     const bool lineWritten = endsWithLine(whole, line); // before whoever wrote it was stopped
-    const std::string_view kept = lineWritten ? whole : linesKeptBefore(whole, line.size());
-    // Trimming copies the newest lines to the front, then cuts the rest.
-    if (kept.size() != whole.size() && !(writeAllAt(fd.get(), kept, 0) && ::fsync(fd.get()) == 0))
+    std::string trimmed;
+    if (!lineWritten && whole.size() + line.size() > maxHistoryBytes) {
+        trimmed = trimmedHistory(whole, line.size());
+        if (StoreProblem problem = trim(fd.get(), trimmed))
+            return problem;
+        whole = trimmed;
+    } else if (whole.size() != content.value->size()
+               && !(::ftruncate(fd.get(), static_cast<off_t>(whole.size())) == 0 && ::fsync(fd.get()) == 0)) {
         return problemAt(path, errno);
-    if (kept.size() != content.value->size()
-        && !(::ftruncate(fd.get(), static_cast<off_t>(kept.size())) == 0 && ::fsync(fd.get()) == 0))
-        return problemAt(path, errno);
+    }
     if (lineWritten)
         return {};
     // All or nothing: a line that cannot be written whole (a file-size limit,
     // a full disk) is taken back.
-    const off_t end = static_cast<off_t>(kept.size());
+    const off_t end = static_cast<off_t>(whole.size());
     if (!writeAllAt(fd.get(), line, end) || ::fsync(fd.get()) != 0) {
         const int error = errno;
         if (::ftruncate(fd.get(), end) == 0)
@@ -534,29 +622,31 @@ StoreProblem PosixRecordFiles::appendHistory(const std::string& line)
 
 StoreResult<std::string> PosixRecordFiles::history()
 {
-    const std::string path = pathOf(std::string(historyFileName));
-    auto opened = openChecked(path, O_RDONLY, 0660, owner_, static_cast<long long>(maxHistoryBytes));
-    if (!opened)
-        return {std::nullopt, opened.problem};
-    Descriptor fd(*opened.value);
-    auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
-    if (!content)
-        return content;
-    return {std::string(wholeLines(*content.value)), {}};
-}
-
-std::optional<EndedHolder> PosixRecordFiles::endStoppedLockHolder()
-{
-    const std::string path = pathOf(std::string(lockFileName));
-    auto opened = openChecked(path, O_RDONLY, owner_ ? 0660 : 0644, owner_);
-    if (!opened)
-        return std::nullopt;
-    Descriptor fd(*opened.value);
-    const auto holder = holderOf(fd.get());
-    if (!holder || !holder->stopped || ::kill(holder->pid, SIGKILL) != 0)
-        return std::nullopt;
-    const passwd* entry = ::getpwuid(holder->uid);
-    return EndedHolder{holder->pid, entry ? std::string(entry->pw_name) : "uid " + std::to_string(holder->uid)};
+    std::optional<std::string> lines;
+    const std::string trimPath = pathOf(std::string(trimFileName));
+    if (auto trimming = openChecked(trimPath, O_RDONLY, 0660, owner_, maxTrimBytes)) {
+        Descriptor fd(*trimming.value);
+        if (const auto content = readAll(fd.get(), trimPath, maxTrimBytes))
+            if (const auto trimmed = decodeTrimmedHistory(*content.value))
+                lines = std::string(*trimmed);
+    }
+    if (!lines) {
+        const std::string path = pathOf(std::string(historyFileName));
+        auto opened = openChecked(path, O_RDONLY, 0660, owner_, static_cast<long long>(maxHistoryBytes));
+        if (!opened)
+            return {std::nullopt, opened.problem};
+        Descriptor fd(*opened.value);
+        const auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
+        if (!content)
+            return content;
+        lines = std::string(wholeLines(*content.value));
+    }
+    // A change in the journal gets its line when it is finished.
+    if (const auto journal = read(StoreFile::Journal))
+        if (const auto change = decodeJournal(*journal.value, nameEncoding());
+            change && !change->historyLine.empty() && !endsWithLine(*lines, change->historyLine))
+            *lines += change->historyLine;
+    return {std::move(lines), {}};
 }
 
 } // namespace orvetta

@@ -26,11 +26,15 @@ struct StoreOwner {
 // one a player (by user id), written whole and then renamed into place, and
 // renamed again when the holder of the lock takes them over; protected, it
 // belongs to `owner` and is closed to everyone outside the group, and the
-// history of changes is fraprod.history, kept like the record files.
+// history of changes is fraprod.history, kept like the record files, with
+// fraprod.trim beside it for a trim under way.
 //
 // Open (a build's or a player's own directory): missing files are created
 // readable by every player, whatever the umask, and each write replaces a file
 // by renaming a new one over it. No history is kept.
+//
+// The lock is a process's (lock_holder.h): two objects of one process on the
+// same directory do not keep each other out.
 class PosixRecordFiles : public RecordFiles {
 public:
     PosixRecordFiles(std::string directory, std::optional<StoreOwner> protectedBy);
@@ -47,8 +51,9 @@ public:
     StoreResult<std::vector<KeptEntry>> claimKept() override;
     StoreProblem forget(const std::string& id) override;
     StoreProblem appendHistory(const std::string& line) override;
-    std::optional<EndedHolder> endStoppedLockHolder() override;
-    // The history's whole lines.
+    StoreProblem keepOthersOut(std::chrono::milliseconds wait) override;
+    std::optional<EndedHolder> endLockHolder() override;
+    // The history's whole lines, as the next holder of the lock leaves them.
     StoreResult<std::string> history();
 
 protected:
@@ -57,6 +62,16 @@ protected:
     virtual void lockFileOpened() {}
 
 private:
+    // The lock file stays open as long as these files: closing any descriptor
+    // of it would let go of the locks this process holds there.
+    StoreProblem openLockFile();
+    void closeLockFile();
+
+    // Under the lock, on the open history: the trimmed lines replace it in
+    // place once they are whole beside it.
+    StoreProblem trim(int history, std::string_view lines);
+    StoreProblem finishTrim(int history);
+
     bool keptDirectoryMissing() const;
     StoreResult<int> openKeptDirectory(bool createWhenMissing);
     // Fails when one of them is no longer there.
@@ -68,6 +83,7 @@ private:
     std::string directory_;
     std::optional<StoreOwner> owner_;
     int lock_ = -1;
+    bool locked_ = false;
 };
 
 } // namespace orvetta

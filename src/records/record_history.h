@@ -14,11 +14,20 @@
 // the score and name it replaced.
 namespace orvetta {
 
-// Past this the oldest lines go first, down to half of it.
+// Past this the history is trimmed to about half of it (trimmedHistory).
 inline constexpr std::size_t maxHistoryBytes = 256 * 1024;
+// Scores and names longer than this many characters are cut, and end in "…",
+// so that one player's lines cannot fill the history.
+inline constexpr std::size_t maxHistoryFieldCharacters = 64;
 
 std::string historyLine(long long when, std::string_view login, std::string_view action, const RecordPair& saved,
                         const RecordPair& replaced);
+
+// The whole lines that stay when the history has no room for a line of
+// `lineSize` bytes more: every line of root's and the newest line of every
+// login (while they fit in maxHistoryBytes with the line), and the newest
+// others while all fit in half of it with the line; in their order.
+std::string trimmedHistory(std::string_view whole, std::size_t lineSize);
 
 // The history without a line cut short at its end: such a line was being
 // written when its writer stopped, and the change it stands for is still in
@@ -28,11 +37,5 @@ std::string_view wholeLines(std::string_view history);
 // Whether the last of the whole lines is `line`: a change finished up to its
 // line before its writer stopped.
 bool endsWithLine(std::string_view whole, std::string_view line);
-
-// The whole lines that stay before `line` is added: all of them while they
-// fit in maxHistoryBytes with it, else the newest that fit in half of it with
-// it, which never overlap the bytes they are copied from. Only the bytes at
-// the end decide, so a trim cut short and done again keeps the same lines.
-std::string_view linesKeptBefore(std::string_view whole, std::size_t lineSize);
 
 } // namespace orvetta

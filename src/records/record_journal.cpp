@@ -13,6 +13,7 @@ namespace {
 constexpr std::string_view journalHeader = "orvetta-journal 2\n";
 constexpr std::string_view pairOnlyJournalHeader = "orvetta-journal 1\n";
 constexpr std::string_view keptHeader = "orvetta-kept 1\n";
+constexpr std::string_view trimmedHistoryHeader = "orvetta-history 1\n";
 constexpr std::size_t checkSize = 9;
 
 std::uint32_t crc32(std::string_view bytes)
@@ -70,9 +71,9 @@ std::optional<RecordPair> unframePair(std::string_view framed)
 
 namespace {
 
-std::string checked(std::string_view header, const std::string& content)
+std::string checked(std::string_view header, std::string_view content)
 {
-    const std::string body = std::string(header) + content;
+    const std::string body = std::string(header) + std::string(content);
     return body + checkLine(body);
 }
 
@@ -130,6 +131,16 @@ std::optional<JournaledChange> decodeJournal(std::string_view journal, NameEncod
         return std::nullopt;
     change.pair = std::move(*pair);
     return change;
+}
+
+std::string encodeTrimmedHistory(std::string_view lines)
+{
+    return checked(trimmedHistoryHeader, lines);
+}
+
+std::optional<std::string_view> decodeTrimmedHistory(std::string_view trimmed)
+{
+    return checkedContent(trimmedHistoryHeader, trimmed);
 }
 
 std::string encodeKeptSave(const KeptSave& save)

@@ -42,6 +42,12 @@ struct KeptSave {
     bool operator==(const KeptSave&) const = default;
 };
 
+// The history's lines as a trim leaves them, written whole beside the history
+// before they replace it in place, so that a trim cut short is done again.
+std::string encodeTrimmedHistory(std::string_view lines);
+// Nothing for one cut short or changed.
+std::optional<std::string_view> decodeTrimmedHistory(std::string_view trimmed);
+
 std::string encodeKeptSave(const KeptSave& save);
 // Nothing for an entry cut short, changed, or holding lines no save writes.
 std::optional<KeptSave> decodeKeptSave(std::string_view entry);

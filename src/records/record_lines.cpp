@@ -21,20 +21,17 @@ std::optional<std::string> scoreLine(std::string_view digits)
 
 namespace {
 
-// Control characters, format characters (general category Cf: soft hyphen,
-// zero-width and joiners, bidirectional marks and embeddings, invisible
-// operators, tags, ...) and the line and paragraph separators.
+// What shows as itself, from the Unicode data (visible_code_points.awk says
+// what is left out), sorted.
+constexpr std::pair<char32_t, char32_t> visibleRanges[] = {
+#include "records/visible_code_points.inc"
+};
+
 bool hidden(char32_t c)
 {
-    static constexpr std::pair<char32_t, char32_t> ranges[] = {
-        {0x0000, 0x001F},   {0x007F, 0x009F},   {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},
-        {0x06DD, 0x06DD},   {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
-        {0x200B, 0x200F},   {0x2028, 0x202E},   {0x2060, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},
-        {0x110BD, 0x110BD}, {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
-        {0xE0001, 0xE0001}, {0xE0020, 0xE007F},
-    };
-    return std::any_of(std::begin(ranges), std::end(ranges),
-                       [c](const auto& range) { return c >= range.first && c <= range.second; });
+    const auto after = std::upper_bound(std::begin(visibleRanges), std::end(visibleRanges), c,
+                                        [](char32_t code, const auto& range) { return code < range.first; });
+    return after == std::begin(visibleRanges) || c > std::prev(after)->second;
 }
 
 // The length of the well-formed UTF-8 sequence at the start of `text` and its

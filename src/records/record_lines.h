@@ -39,11 +39,13 @@ enum class NameEncoding { Utf8, AnsiCodePage };
 // The name as one line ending in CR LF, with nothing a terminal would act on
 // and nothing that hides: each line break inside it (CR LF, CR or LF), each
 // control character (C0, DEL, C1), format character (zero-width,
-// bidirectional, soft hyphen, ...), line or paragraph separator, and in UTF-8
-// each byte of an invalid, overlong or surrogate sequence (a sequence cut
-// short at its end counts once) becomes one blank. In the ANSI code page only
-// C0 and DEL bytes are known for what they are. Nothing for a name with a NUL
-// byte or longer than maxHolderBytes.
+// bidirectional, soft hyphen, ...), line or paragraph separator,
+// default-ignorable (variation selectors, fillers, ...), private-use,
+// unassigned or noncharacter code point, and in UTF-8 each byte of an
+// invalid, overlong or surrogate sequence (a sequence cut short at its end
+// counts once) becomes one blank. In the ANSI code page only C0 and DEL bytes
+// are known for what they are. Nothing for a name with a NUL byte or longer
+// than maxHolderBytes.
 std::optional<std::string> holderLine(std::string_view name, NameEncoding encoding);
 
 // The same blanking, on any UTF-8 text, without the line end: what is left is

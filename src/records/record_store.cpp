@@ -33,7 +33,12 @@ StoreProblem RecordFiles::appendHistory(const std::string&)
     return {};
 }
 
-std::optional<EndedHolder> RecordFiles::endStoppedLockHolder()
+StoreProblem RecordFiles::keepOthersOut(std::chrono::milliseconds)
+{
+    return {};
+}
+
+std::optional<EndedHolder> RecordFiles::endLockHolder()
 {
     return std::nullopt;
 }
@@ -176,6 +181,44 @@ StoreResult<RecordPair> peek(RecordFiles& files)
     return {withWaiting(*pair, *waiting.value), {}};
 }
 
+// Keeps everyone else out of the lock, then takes it, ending each holder but
+// root's that does not let go meanwhile; gives up only on root's own holder.
+StoreProblem lockEndingHolders(RecordFiles& files, std::vector<EndedHolder>& ended)
+{
+    if (StoreProblem problem = files.keepOthersOut(saveLockWait))
+        return problem;
+    const auto giveUp = std::chrono::steady_clock::now() + saveLockWait;
+    for (;;) {
+        StoreProblem locking = files.lock(resetHolderWait);
+        if (locking.kind != StoreFailure::Busy)
+            return locking;
+        if (const auto holder = files.endLockHolder())
+            ended.push_back(*holder);
+        else if (std::chrono::steady_clock::now() > giveUp)
+            return locking;
+    }
+}
+
+// Under the lock: the record emptied, with what waited for it.
+StoreProblem emptyRecord(RecordFiles& files, std::string_view saver, std::string_view action)
+{
+    if (StoreProblem problem = rollForward(files))
+        return problem;
+    // The second time round takes what waited beside saves being applied.
+    for (int round = 0; round < 2; ++round) {
+        const auto entries = files.claimKept();
+        if (!entries)
+            return entries.problem;
+        for (const KeptEntry& entry : *entries.value)
+            if (StoreProblem problem = files.forget(entry.id))
+                return problem;
+    }
+    const auto current = readFiles(files);
+    if (!current)
+        return current.problem;
+    return replace(files, {}, *current.value, saver, action).problem;
+}
+
 } // namespace
 
 StoreResult<RecordPair> readRecord(RecordFiles& files)
@@ -241,42 +284,23 @@ StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, 
     return {SaveVerdict::NotARecord, {}};
 }
 
-StoreResult<std::vector<EndedHolder>> resetRecord(RecordFiles& files, std::string_view saver)
+ResetOutcome resetRecord(RecordFiles& files, std::string_view saver)
 {
-    std::vector<EndedHolder> ended;
-    StoreProblem locking = files.lock(saveLockWait);
-    // Each holder ended may leave the lock to another that is stopped in turn.
-    while (locking.kind == StoreFailure::Busy && ended.size() < 10) {
-        const auto holder = files.endStoppedLockHolder();
-        if (!holder)
-            break;
-        ended.push_back(*holder);
-        locking = files.lock(saveLockWait);
+    ResetOutcome outcome;
+    if ((outcome.problem = lockEndingHolders(files, outcome.ended))) {
+        files.unlock();
+        return outcome;
     }
-    if (locking)
-        return {std::nullopt, locking};
     HeldLock held(files);
-    if (StoreProblem problem = rollForward(files))
-        return {std::nullopt, problem};
-    // The second time round takes what waited beside saves being applied.
-    for (int round = 0; round < 2; ++round) {
-        const auto entries = files.claimKept();
-        if (!entries)
-            return {std::nullopt, entries.problem};
-        for (const KeptEntry& entry : *entries.value)
-            if (StoreProblem problem = files.forget(entry.id))
-                return {std::nullopt, problem};
-    }
-    const auto current = readFiles(files);
-    if (!current)
-        return {std::nullopt, current.problem};
     std::string action = "reset";
-    for (const EndedHolder& holder : ended)
-        action += ", after ending process " + std::to_string(holder.pid) + " of " + holder.login
-                  + ", stopped holding the lock";
-    if (StoreProblem problem = replace(files, {}, *current.value, saver, action).problem)
-        return {std::nullopt, problem};
-    return {std::move(ended), {}};
+    for (const EndedHolder& holder : outcome.ended)
+        action += ", after ending process " + std::to_string(holder.pid) + " of " + holder.login;
+    outcome.problem = emptyRecord(files, saver, action);
+    // Whoever was ended is named even so.
+    if (outcome.problem && !outcome.ended.empty())
+        files.appendHistory(historyLine(static_cast<long long>(std::time(nullptr)), saver,
+                                        "failed " + action + ": " + outcome.problem.reason, {}, {}));
+    return outcome;
 }
 
 } // namespace orvetta

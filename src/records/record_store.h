@@ -72,6 +72,7 @@ public:
     // Waits at most `wait`; a lock still taken then, or held by a stopped
     // process, is a Busy problem.
     virtual StoreProblem lock(std::chrono::milliseconds wait) = 0;
+    // Lets go of the lock, and lets others in again (keepOthersOut).
     virtual void unlock() = 0;
     // The whole content; a missing file is created empty when that is allowed.
     virtual StoreResult<std::string> read(StoreFile file) = 0;
@@ -97,14 +98,21 @@ public:
     // the layout keeps one; nothing more when it is there already.
     virtual StoreProblem appendHistory(const std::string& line);
 
-    // Ends a process that holds the lock while stopped, and says which.
-    virtual std::optional<EndedHolder> endStoppedLockHolder();
+    // Until these files are closed, nobody else takes the lock: saves and
+    // reads that would wait for it go on without it. Waits at most `wait`
+    // for another process that keeps others out.
+    virtual StoreProblem keepOthersOut(std::chrono::milliseconds wait);
+    // Ends the process that holds the lock, unless it is root's, and says which.
+    virtual std::optional<EndedHolder> endLockHolder();
 };
 
 // Long enough for any save on a busy disk; a holder stopped for longer cannot
 // keep a start-up waiting.
 inline constexpr std::chrono::milliseconds readLockWait{1000};
 inline constexpr std::chrono::milliseconds saveLockWait{5000};
+// A save holds the lock for milliseconds: a holder that has not let go after
+// this, whatever its state, is not going to while root waits to reset.
+inline constexpr std::chrono::milliseconds resetHolderWait{1000};
 
 // The record as it stands, after finishing a save a crash cut short and
 // applying the saves kept meanwhile. When the lock stays taken, the same read
@@ -118,8 +126,15 @@ StoreResult<RecordPair> readRecord(RecordFiles& files);
 StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, std::string_view holder,
                                     std::string_view saver);
 
-// Empties the record and drops the saves kept for it, ending first any
-// stopped process that holds the lock; what it ended, if anything.
-StoreResult<std::vector<EndedHolder>> resetRecord(RecordFiles& files, std::string_view saver);
+struct ResetOutcome {
+    std::vector<EndedHolder> ended; // also when the reset failed
+    StoreProblem problem;
+    explicit operator bool() const { return !problem; }
+};
+
+// Empties the record and drops the saves kept for it. Meanwhile nobody else
+// takes the lock, and every process but root's that holds it without letting
+// go is ended, however many there are; the history names each.
+ResetOutcome resetRecord(RecordFiles& files, std::string_view saver);
 
 } // namespace orvetta

@@ -47,23 +47,45 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                          {std::string(parts[5]), std::string(parts[6])});
     checkLine(line);
 
-    // The whole lines, then what stays of them before the line is added.
+    // The whole lines, then what stays of them when there is no room for the line.
     const std::string_view whole = wholeLines(history);
     FUZZ_CHECK(history.starts_with(whole) && (whole.empty() || whole.ends_with('\n')));
     FUZZ_CHECK(history.substr(whole.size()).find('\n') == std::string_view::npos);
-    const std::string_view kept = linesKeptBefore(whole, line.size());
-    FUZZ_CHECK(whole.ends_with(kept));
-    const std::size_t from = whole.size() - kept.size();
-    FUZZ_CHECK(from == 0 || whole[from - 1] == '\n');
-    if (from > 0) // trimmed: it fits, and the copy to the front never overwrites what it copies
-        FUZZ_CHECK(kept.size() + line.size() <= maxHistoryBytes / 2 && kept.size() <= from);
+    // A line as large as leaves room for only about half of these lines.
+    const std::string trimmed = trimmedHistory(whole, maxHistoryBytes / 2 - whole.size() / 2);
+    // Whole lines of the history, in their order.
+    std::string_view rest = whole;
+    for (std::size_t start = 0, end; start < trimmed.size(); start = end + 1) {
+        end = trimmed.find('\n', start);
+        FUZZ_CHECK(end != std::string::npos);
+        const std::string_view keptLine = std::string_view(trimmed).substr(start, end + 1 - start);
+        std::size_t at = rest.find(keptLine);
+        while (at != std::string_view::npos && at > 0 && rest[at - 1] != '\n')
+            at = rest.find(keptLine, at + 1);
+        FUZZ_CHECK(at != std::string_view::npos);
+        rest.remove_prefix(at + keptLine.size());
+    }
+    FUZZ_CHECK(trimmed.size() <= whole.size());
 
-    // The same on the file, twice: the second time finds the line there.
-    if (history.size() > maxHistoryBytes)
+    // The same on the file, twice: the second time finds the line there. For
+    // one input in four the file starts with a filler's lines up to the limit,
+    // so that it is trimmed.
+    const std::string filler = size % 4 != 1 ? std::string() : [&] {
+        std::string lines;
+        const std::string one = historyLine(1, "filler", "save", {"1\r\n", "F\r\n"}, {});
+        while (lines.size() + one.size() + history.size() <= maxHistoryBytes)
+            lines += one;
+        return lines;
+    }();
+    if (filler.size() + history.size() > maxHistoryBytes)
         return 0;
-    fuzz::putFile("fraprod.history", history);
+    fuzz::putFile("fraprod.history", filler + std::string(history));
     PosixRecordFiles files(fuzz::scratchDirectory(), fuzz::scratchOwner());
-    const std::string expected = std::string(endsWithLine(whole, line) ? whole : std::string(kept) + line);
+    const std::string before = filler + std::string(whole);
+    const bool full = before.size() + line.size() > maxHistoryBytes;
+    const std::string expected =
+        endsWithLine(before, line) ? before : (full ? trimmedHistory(before, line.size()) : before) + line;
+    FUZZ_CHECK(expected.size() <= maxHistoryBytes);
     for (int time = 0; time < 2; ++time) {
         FUZZ_CHECK(!files.appendHistory(line));
         const auto written = files.history();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A journal's bytes, as the next holder of the lock finds them: the input as
-// it comes, and with the check line that makes it whole.
+// A journal's bytes, or a trimmed history's, as the next holder of the lock
+// finds them: the input as it comes, and with the check line that makes it whole.
 #include "fuzz_checks.h"
 #include "records/record_journal.h"
 
@@ -31,8 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The input's own bytes first, where a read past them is caught.
     const std::string_view body(reinterpret_cast<const char*>(data), size);
     const std::string whole = std::string(body) + checkLine(body);
-    for (const std::string_view journal : {body, std::string_view(whole)})
+    for (const std::string_view journal : {body, std::string_view(whole)}) {
         for (const NameEncoding encoding : {NameEncoding::Utf8, NameEncoding::AnsiCodePage})
             check(journal, encoding);
+        if (const auto lines = decodeTrimmedHistory(journal))
+            FUZZ_CHECK(encodeTrimmedHistory(*lines) == journal);
+    }
     return 0;
 }
