@@ -6,8 +6,8 @@
 #include "bench_memory.h"
 #include "bench_platform.h"
 #include "game/Tavola.h"
-#include "platform/desktop_setup.h"
 #include "window/TavolaWindow.h"
+#include "window/desktop_style.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/DesktopPlatform.h"
 #include "game/Tavola.h"
-#include "platform/DesktopPlatform.h"
-#include "platform/desktop_setup.h"
+#include "window/desktop_style.h"
 
 #include <QApplication>
 

@@ -7,7 +7,7 @@
 //                                              sleeps as when frozen (POSIX)
 // LAYOUT is one of record_layouts.h. Record N is the score "N" held by
 // "Player N". "go" on standard output means saving starts.
-#include "platform/DesktopPlatform.h"
+#include "desktop/DesktopPlatform.h"
 #include "record_layouts.h"
 #include "records/record_history.h"
 #include "records/record_journal.h"

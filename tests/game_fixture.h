@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "desktop/DesktopPlatform.h"
 #include "game/Tavola.h"
-#include "platform/DesktopPlatform.h"
 #include "window/TavolaWindow.h"
 
 #include <QFile>

@@ -14,9 +14,9 @@
 #include <thread>
 
 #ifdef Q_OS_WIN
-#include "platform/record_files_windows.h"
+#include "records/windows/record_files_windows.h"
 #else
-#include "platform/record_files_posix.h"
+#include "records/posix/record_files_posix.h"
 #include <sys/stat.h>
 #include <unistd.h>
 #endif

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/GameState.h"
-#include "platform/Platform.h"
+#include "seam/Platform.h"
 
 #include <QObject>
 
@@ -15,9 +15,9 @@ enum class Verdict;
 
 // The game's one window object. It exists once for the whole run and owns the
 // game state; the visible window and its controls are built for each load
-// and destroyed on unload. Handlers are defined beside the rules they use:
-// window/ start-up, menu and resize; quiz/ questions and answers; clock/ the
-// countdown; records/ the record files and quitting.
+// and destroyed on unload. Its handlers live beside it, a file each for
+// start-up, the menu, questions, answers, the clock, the record files and
+// quitting; the rules they call live in quiz/, clock/ and numbers/.
 class Tavola : public QObject {
     Q_OBJECT
 public:

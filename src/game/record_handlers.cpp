@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Tavola.h"
-#include "records/record_format.h"
+#include "seam/record_text.h"
 
 namespace orvetta {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock/countdown.h"
 #include "game/Tavola.h"
-#include "records/record_format.h"
+#include "seam/record_text.h"
 #include "window/TavolaWindow.h"
 
 namespace orvetta {

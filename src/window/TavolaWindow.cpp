@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/TavolaWindow.h"
 
-#include "platform/Platform.h"
+#include "seam/Platform.h"
 #include "window/artwork.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/Platform.h"
+#include "seam/Platform.h"
 
 // The game's side of the record helper: it runs the installed helper program
 // and turns its answers and refusals into file results.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/desktop_setup.h"
+#include "window/desktop_style.h"
 
 #include <QApplication>
 #include <QFont>

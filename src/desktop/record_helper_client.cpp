@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/record_helper_client.h"
+#include "desktop/record_helper_client.h"
 
 #include "records/record_journal.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/record_format.h"
+#include "seam/record_text.h"
 
 namespace orvetta {
 

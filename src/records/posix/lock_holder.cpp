@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/lock_holder.h"
+#include "records/posix/lock_holder.h"
 
 #include <csignal>
 #include <fcntl.h>

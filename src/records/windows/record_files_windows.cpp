@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/record_files_windows.h"
+#include "records/windows/record_files_windows.h"
 
 #include <QDir>
 #include <QElapsedTimer>

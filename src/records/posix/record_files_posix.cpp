@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/record_files_posix.h"
+#include "records/posix/record_files_posix.h"
 
-#include "platform/lock_holder.h"
+#include "records/posix/lock_holder.h"
 #include "records/record_history.h"
 #include "records/record_journal.h"
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/DesktopPlatform.h"
+#include "desktop/DesktopPlatform.h"
 
-#include "platform/record_directory.h"
-#include "platform/record_helper_client.h"
-#include "records/record_format.h"
+#include "desktop/record_helper_client.h"
+#include "desktop/record_place.h"
+#include "seam/record_text.h"
 
 #ifdef Q_OS_WIN
-#include "platform/record_files_windows.h"
+#include "records/windows/record_files_windows.h"
 #include <windows.h>
 #else
-#include "platform/record_files_posix.h"
+#include "records/posix/record_files_posix.h"
 #include <QFile>
 #endif
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/record_directory.h"
+#include "desktop/record_place.h"
 
 #include <QDir>
 #include <QFile>
