@@ -16,7 +16,8 @@
 #ifdef Q_OS_WIN
 #include "records/windows/record_files_windows.h"
 #else
-#include "records/posix/record_files_posix.h"
+#include "records/posix/own_record_files.h"
+#include "records/posix/protected_record_files.h"
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -34,11 +35,11 @@ inline std::unique_ptr<RecordFiles> recordFilesOf(const QString& directory, cons
     return std::make_unique<WindowsRecordFiles>(directory,
                                                 layout == QStringLiteral("prepared") ? Layout::Prepared : Layout::Own);
 #else
-    std::optional<StoreOwner> owner;
+    const std::string path = QFile::encodeName(directory).toStdString();
     struct stat info = {};
-    if (layout == QStringLiteral("protected") && ::stat(QFile::encodeName(directory).constData(), &info) == 0)
-        owner = StoreOwner{info.st_uid, info.st_gid};
-    return std::make_unique<PosixRecordFiles>(QFile::encodeName(directory).toStdString(), owner);
+    if (layout == QStringLiteral("protected") && ::stat(path.c_str(), &info) == 0)
+        return std::make_unique<ProtectedRecordFiles>(path, StoreOwner{info.st_uid, info.st_gid});
+    return std::make_unique<OwnRecordFiles>(path);
 #endif
 }
 

@@ -42,10 +42,10 @@ const QString saverProgram = QStringLiteral(FAULT_SAVER);
 
 // The record files of a directory as the helper keeps them, owned by whoever
 // runs the test.
-struct ProtectedFiles : PosixRecordFiles {
+struct ProtectedFiles : ProtectedRecordFiles {
     explicit ProtectedFiles(const QTemporaryDir& dir)
-        : PosixRecordFiles(QFile::encodeName(dir.path()).toStdString(),
-                           StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())})
+        : ProtectedRecordFiles(QFile::encodeName(dir.path()).toStdString(),
+                               StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())})
     {
     }
 };
@@ -233,7 +233,7 @@ private slots:
             first.quitWithScore(savedMeanwhile);
             QCOMPARE(first.boxCount(congratulation), 1);
         } else {
-            PosixRecordFiles files(QFile::encodeName(first.platform.directory()).toStdString(), std::nullopt);
+            OwnRecordFiles files(QFile::encodeName(first.platform.directory()).toStdString());
             QVERIFY(resetRecord(files, "root"));
         }
         second.quitWithScore(score);
@@ -509,49 +509,30 @@ private slots:
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("fraprod.trim"))).size(), 0);
     }
 
-    // A lock file deleted or replaced between its opening and its locking:
-    // the lock taken on it keeps nobody out, so it is taken again on the lock
-    // file that stands there now, which another save holds meanwhile.
-    void aLockFileSwappedBeforeLocking_data()
-    {
-        QTest::addColumn<QString>("swap");
-        QTest::addColumn<QString>("layout");
-        QTest::newRow("deleted, the game's own files") << "deleted"
-                                                       << "open";
-        QTest::newRow("replaced, protected files") << "replaced"
-                                                   << "protected";
-    }
+    // A lock file replaced between its opening and its locking: the lock
+    // taken on it keeps nobody out, so it is taken again on the lock file
+    // that stands there now, which another save holds meanwhile.
     void aLockFileSwappedBeforeLocking()
     {
-        QFETCH(QString, swap);
-        QFETCH(QString, layout);
         QTemporaryDir dir;
-        const std::string directory = QFile::encodeName(dir.path()).toStdString();
-        const auto owner =
-            layout == QStringLiteral("protected")
-                ? std::optional(StoreOwner{static_cast<unsigned>(::geteuid()), static_cast<unsigned>(::getegid())})
-                : std::nullopt;
+        const QString lockFile = dir.filePath(QStringLiteral("fraprod.lock"));
         QProcess holder;
-        struct SwappedFiles : PosixRecordFiles {
-            using PosixRecordFiles::PosixRecordFiles;
+        struct SwappedFiles : ProtectedFiles {
+            using ProtectedFiles::ProtectedFiles;
             std::function<void()> meanwhile;
             void lockFileOpened() override
             {
                 std::exchange(meanwhile, [] {})();
             }
-        } files(directory, owner);
+        } files(dir);
         files.meanwhile = [&] {
-            const QString lockFile = dir.filePath(QStringLiteral("fraprod.lock"));
-            if (swap == QStringLiteral("replaced")) {
-                QFile fresh(lockFile + QStringLiteral(".new"));
-                QVERIFY(fresh.open(QIODevice::WriteOnly) && fresh.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-                QCOMPARE(std::rename(QFile::encodeName(fresh.fileName()).constData(),
-                                     QFile::encodeName(lockFile).constData()),
-                         0);
-            } else {
-                QVERIFY(QFile::remove(lockFile));
-            }
-            holder.start(saverProgram, {QStringLiteral("hold"), dir.path(), layout, QStringLiteral("stopped")});
+            QFile fresh(lockFile + QStringLiteral(".new"));
+            QVERIFY(fresh.open(QIODevice::WriteOnly) && fresh.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+            QCOMPARE(
+                std::rename(QFile::encodeName(fresh.fileName()).constData(), QFile::encodeName(lockFile).constData()),
+                0);
+            holder.start(saverProgram,
+                         {QStringLiteral("hold"), dir.path(), QStringLiteral("protected"), QStringLiteral("stopped")});
             QVERIFY(holder.waitForReadyRead(30000) && waitUntilStopped(holder.processId()));
         };
         QCOMPARE(int(files.lock(std::chrono::milliseconds(100)).kind), int(StoreFailure::Busy));

@@ -9,7 +9,7 @@
 #include "records/windows/record_files_windows.h"
 #include <windows.h>
 #else
-#include "records/posix/record_files_posix.h"
+#include "records/posix/own_record_files.h"
 #include <QFile>
 #endif
 
@@ -63,7 +63,7 @@ std::unique_ptr<RecordFiles> recordFilesIn(const QString& directory, [[maybe_unu
     using Layout = WindowsRecordFiles::Layout;
     return std::make_unique<WindowsRecordFiles>(directory, prepared ? Layout::Prepared : Layout::Own);
 #else
-    return std::make_unique<PosixRecordFiles>(QFile::encodeName(directory).toStdString(), std::nullopt);
+    return std::make_unique<OwnRecordFiles>(QFile::encodeName(directory).toStdString());
 #endif
 }
 

@@ -55,7 +55,7 @@ HelperReply runRecordHelper(const std::vector<std::string>& arguments, const Hel
         return {notAllowedStatus, {}, "orvetta-record: solo root può usare «" + command + "»\n"};
     if (const StoreProblem problem = checkDirectory(directory, owner))
         return refusal(problem);
-    PosixRecordFiles files(directory, owner);
+    ProtectedRecordFiles files(directory, owner);
 
     if (command == "read") {
         const auto record = readRecord(files);

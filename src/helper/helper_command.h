@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "records/posix/record_files_posix.h"
+#include "records/posix/protected_record_files.h"
 
 #include <functional>
 #include <optional>

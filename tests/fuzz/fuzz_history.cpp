@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (filler.size() + history.size() > maxHistoryBytes)
         return 0;
     fuzz::putFile("fraprod.history", filler + std::string(history));
-    PosixRecordFiles files(fuzz::scratchDirectory(), fuzz::scratchOwner());
+    ProtectedRecordFiles files(fuzz::scratchDirectory(), fuzz::scratchOwner());
     const std::string before = filler + std::string(whole);
     const bool full = before.size() + line.size() > maxHistoryBytes;
     const std::string expected =

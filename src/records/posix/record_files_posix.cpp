@@ -2,8 +2,7 @@
 #include "records/posix/record_files_posix.h"
 
 #include "records/posix/lock_holder.h"
-#include "records/record_history.h"
-#include "records/record_journal.h"
+#include "records/posix/posix_files.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -24,10 +23,6 @@
 namespace orvetta {
 namespace {
 
-constexpr std::string_view historyFileName = "fraprod.history";
-// The history's lines as a trim leaves them, whole, until they replace it.
-constexpr std::string_view trimFileName = "fraprod.trim";
-constexpr long long maxTrimBytes = static_cast<long long>(maxHistoryBytes) + 64;
 constexpr std::string_view keptDirectoryName = "fraprod.kept";
 // In it, for each player by user id: their waiting save, the one the holder
 // of the lock is applying, their own lock, and the one being written.
@@ -39,58 +34,6 @@ constexpr std::string_view unfinishedPrefix = ".new-";
 constexpr std::string_view legacyKeptPrefix = "save-";
 // Far beyond any entry a save writes.
 constexpr long long maxKeptEntryBytes = 16 * 1024;
-
-StoreProblem problemAt(const std::string& path, int error, StoreFailure kind = StoreFailure::Io)
-{
-    if (error == ELOOP)
-        return {path, "è un collegamento simbolico, non un file", StoreFailure::Unusable};
-    return {path, std::strerror(error), kind};
-}
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
-bool writeAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-void syncDirectory(const std::string& directory)
-{
-    Descriptor dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0)
-        ::fsync(dir.get());
-}
-
-mode_t modeOf(StoreFile file, bool isProtected)
-{
-    if (!isProtected)
-        return 0644;
-    return file == StoreFile::Journal ? 0660 : 0664;
-}
 
 } // namespace
 
@@ -120,113 +63,11 @@ std::string PosixRecordFiles::pathOf(StoreFile file) const
     return pathOf(std::string(journalFileName));
 }
 
-namespace {
-
-StoreResult<int> cannotCreate(const std::string& path, int error)
-{
-    return {std::nullopt,
-            {path, std::string("manca e non si può creare: ") + std::strerror(error), StoreFailure::Unusable}};
-}
-
-// Opens path (creating it empty with `mode` when missing) and checks that it
-// is what a record file must be.
-StoreResult<int> openChecked(const std::string& path, int access, mode_t mode, const std::optional<StoreOwner>& owner,
-                             long long maxBytes = maxRecordFileBytes)
-{
-    const int flags = access | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    int raw = ::open(path.c_str(), flags);
-    const bool missing = raw < 0 && errno == ENOENT;
-    if (missing) {
-        raw = ::open(path.c_str(), flags | O_CREAT | O_EXCL, mode);
-        if (raw < 0 && errno == EEXIST)
-            return openChecked(path, access, mode, owner, maxBytes);
-        if (raw < 0)
-            return cannotCreate(path, errno);
-    }
-    if (raw < 0)
-        return {std::nullopt, problemAt(path, errno, StoreFailure::Unusable)};
-    Descriptor fd(raw);
-    if (missing) {
-        // Explicit, whatever the umask: every player reads the record.
-        const bool given = (!owner || ::fchown(fd.get(), owner->uid, owner->gid) == 0) && ::fchmod(fd.get(), mode) == 0;
-        if (!given) {
-            const int error = errno;
-            ::unlink(path.c_str());
-            return cannotCreate(path, error);
-        }
-    }
-    struct stat info = {};
-    if (::fstat(fd.get(), &info) != 0)
-        return {std::nullopt, problemAt(path, errno)};
-    if (!S_ISREG(info.st_mode))
-        return {std::nullopt, {path, "non è un file regolare", StoreFailure::Unusable}};
-    if (owner && (info.st_uid != owner->uid || info.st_gid != owner->gid))
-        return {std::nullopt, {path, "non appartiene al proprietario e al gruppo del record", StoreFailure::Unusable}};
-    if (owner && info.st_nlink != 1)
-        return {std::nullopt, {path, "ha più di un collegamento", StoreFailure::Unusable}};
-    if (info.st_size > maxBytes)
-        return {std::nullopt, {path, "è troppo grande per essere un file del record", StoreFailure::Unusable}};
-    return {fd.release(), {}};
-}
-
-// The whole content of an open file, refused past maxBytes.
-StoreResult<std::string> readAll(int fd, const std::string& path, long long maxBytes)
-{
-    std::string content;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return {std::nullopt, problemAt(path, errno)};
-        if (n == 0)
-            return {std::move(content), {}};
-        content.append(buffer, static_cast<std::size_t>(n));
-        if (static_cast<long long>(content.size()) > maxBytes)
-            return {std::nullopt, {path, "è troppo grande per essere un file del record", StoreFailure::Unusable}};
-    }
-}
-
-bool writeAllAt(int fd, std::string_view bytes, off_t offset)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-        offset += n;
-    }
-    return true;
-}
-
-// Temporary files of a save that was killed before it renamed them. Only a
-// save holding the lock has temporary files, so under the lock any is a leftover.
-void removeLeftovers(const std::string& directory)
-{
-    DIR* dir = ::opendir(directory.c_str());
-    if (!dir)
-        return;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name = entry->d_name;
-        for (const std::string_view target : {scoreFileName, holderFileName, journalFileName}) {
-            if (name.size() == target.size() + 8 && name.starts_with('.') && name.substr(1).starts_with(target)
-                && name[target.size() + 1] == '.')
-                ::unlinkat(::dirfd(dir), entry->d_name, 0);
-        }
-    }
-    ::closedir(dir);
-}
-
-} // namespace
-
 StoreProblem PosixRecordFiles::openLockFile()
 {
     if (lock_ >= 0)
         return {};
-    auto opened = openChecked(pathOf(std::string(lockFileName)), O_RDWR, owner_ ? 0660 : 0644, owner_);
+    auto opened = openChecked(pathOf(std::string(lockFileName)), O_RDWR, modeOf(StoreFile::Journal), owner_);
     if (!opened)
         return opened.problem;
     lock_ = *opened.value;
@@ -258,8 +99,7 @@ StoreProblem PosixRecordFiles::lock(std::chrono::milliseconds wait)
             if (::fstat(lock_, &held) == 0 && ::lstat(path.c_str(), &current) == 0 && held.st_dev == current.st_dev
                 && held.st_ino == current.st_ino) {
                 locked_ = true;
-                if (!owner_)
-                    removeLeftovers(directory_);
+                lockTaken();
                 return {};
             }
             closeLockFile();
@@ -315,41 +155,11 @@ std::optional<EndedHolder> PosixRecordFiles::endLockHolder()
 StoreResult<std::string> PosixRecordFiles::read(StoreFile file)
 {
     const std::string path = pathOf(file);
-    auto opened = openChecked(path, O_RDONLY, modeOf(file, owner_.has_value()), owner_);
+    auto opened = openChecked(path, O_RDONLY, modeOf(file), owner_);
     if (!opened)
         return {std::nullopt, opened.problem};
     Descriptor fd(*opened.value);
     return readAll(fd.get(), path, maxRecordFileBytes);
-}
-
-StoreProblem PosixRecordFiles::write(StoreFile file, const std::string& bytes)
-{
-    const std::string path = pathOf(file);
-    const mode_t mode = modeOf(file, owner_.has_value());
-    if (owner_) {
-        auto opened = openChecked(path, O_RDWR, mode, owner_);
-        if (!opened)
-            return opened.problem;
-        Descriptor fd(*opened.value);
-        if (::ftruncate(fd.get(), 0) != 0 || !writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0)
-            return problemAt(path, errno);
-        return {};
-    }
-    // mkstemp creates the new file exclusively, never through a link.
-    const std::size_t slash = path.rfind('/');
-    std::string temporary = path.substr(0, slash + 1) + '.' + path.substr(slash + 1) + ".XXXXXX";
-    Descriptor fd(::mkstemp(temporary.data()));
-    if (fd.get() < 0)
-        return problemAt(path, errno);
-    const bool written = writeAll(fd.get(), bytes) && ::fchmod(fd.get(), mode) == 0 && ::fsync(fd.get()) == 0
-                         && ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!written) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return problemAt(path, error);
-    }
-    syncDirectory(directory_);
-    return {};
 }
 
 bool PosixRecordFiles::keptDirectoryMissing() const
@@ -539,114 +349,6 @@ StoreProblem PosixRecordFiles::forget(const std::string& id)
         return problemAt(pathOf(std::string(keptDirectoryName)) + '/' + id, errno);
     ::fsync(dir.get());
     return {};
-}
-
-StoreProblem PosixRecordFiles::finishTrim(int history)
-{
-    const std::string path = pathOf(std::string(trimFileName));
-    struct stat info = {};
-    if (::lstat(path.c_str(), &info) != 0 && errno == ENOENT)
-        return {}; // laid out by an older version, which never trimmed this way
-    auto opened = openChecked(path, O_RDWR, 0660, owner_, maxTrimBytes);
-    if (!opened)
-        return opened.problem;
-    Descriptor fd(*opened.value);
-    const auto content = readAll(fd.get(), path, maxTrimBytes);
-    if (!content)
-        return content.problem;
-    if (content.value->empty())
-        return {};
-    // A copy cut short is dropped: the history was not touched yet.
-    if (const auto lines = decodeTrimmedHistory(*content.value)) {
-        if (!(writeAllAt(history, *lines, 0) && ::ftruncate(history, static_cast<off_t>(lines->size())) == 0
-              && ::fsync(history) == 0))
-            return problemAt(pathOf(std::string(historyFileName)), errno);
-    }
-    if (::ftruncate(fd.get(), 0) != 0 || ::fsync(fd.get()) != 0)
-        return problemAt(path, errno);
-    return {};
-}
-
-StoreProblem PosixRecordFiles::trim(int history, std::string_view lines)
-{
-    const std::string path = pathOf(std::string(trimFileName));
-    auto opened = openChecked(path, O_RDWR, 0660, owner_, maxTrimBytes);
-    if (!opened)
-        return opened.problem;
-    Descriptor fd(*opened.value);
-    if (::ftruncate(fd.get(), 0) != 0 || !writeAll(fd.get(), encodeTrimmedHistory(lines)) || ::fsync(fd.get()) != 0)
-        return problemAt(path, errno);
-    return finishTrim(history);
-}
-
-StoreProblem PosixRecordFiles::appendHistory(const std::string& line)
-{
-    if (!owner_)
-        return {};
-    const std::string path = pathOf(std::string(historyFileName));
-    auto opened = openChecked(path, O_RDWR, 0660, owner_, static_cast<long long>(maxHistoryBytes));
-    if (!opened)
-        return opened.problem;
-    Descriptor fd(*opened.value);
-    if (StoreProblem problem = finishTrim(fd.get()))
-        return problem;
-    const auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
-    if (!content)
-        return content.problem;
-    // In place, as the directory is root's. A line cut short at the end goes.
-    std::string_view whole = wholeLines(*content.value);
-    const bool lineWritten = endsWithLine(whole, line); // before whoever wrote it was stopped
-    std::string trimmed;
-    if (!lineWritten && whole.size() + line.size() > maxHistoryBytes) {
-        trimmed = trimmedHistory(whole, line.size());
-        if (StoreProblem problem = trim(fd.get(), trimmed))
-            return problem;
-        whole = trimmed;
-    } else if (whole.size() != content.value->size()
-               && !(::ftruncate(fd.get(), static_cast<off_t>(whole.size())) == 0 && ::fsync(fd.get()) == 0)) {
-        return problemAt(path, errno);
-    }
-    if (lineWritten)
-        return {};
-    // All or nothing: a line that cannot be written whole (a file-size limit,
-    // a full disk) is taken back.
-    const off_t end = static_cast<off_t>(whole.size());
-    if (!writeAllAt(fd.get(), line, end) || ::fsync(fd.get()) != 0) {
-        const int error = errno;
-        if (::ftruncate(fd.get(), end) == 0)
-            ::fsync(fd.get());
-        return problemAt(path, error);
-    }
-    return {};
-}
-
-StoreResult<std::string> PosixRecordFiles::history()
-{
-    std::optional<std::string> lines;
-    const std::string trimPath = pathOf(std::string(trimFileName));
-    if (auto trimming = openChecked(trimPath, O_RDONLY, 0660, owner_, maxTrimBytes)) {
-        Descriptor fd(*trimming.value);
-        if (const auto content = readAll(fd.get(), trimPath, maxTrimBytes))
-            if (const auto trimmed = decodeTrimmedHistory(*content.value))
-                lines = std::string(*trimmed);
-    }
-    if (!lines) {
-        const std::string path = pathOf(std::string(historyFileName));
-        auto opened = openChecked(path, O_RDONLY, 0660, owner_, static_cast<long long>(maxHistoryBytes));
-        if (!opened)
-            return {std::nullopt, opened.problem};
-        Descriptor fd(*opened.value);
-        const auto content = readAll(fd.get(), path, static_cast<long long>(maxHistoryBytes));
-        if (!content)
-            return content;
-        lines = std::string(wholeLines(*content.value));
-    }
-    // A change in the journal gets its line when it is finished.
-    if (const auto journal = read(StoreFile::Journal))
-        if (const auto change = decodeJournal(*journal.value, nameEncoding());
-            change && !change->historyLine.empty() && !endsWithLine(*lines, change->historyLine))
-            *lines += change->historyLine;
-    return {std::move(lines), {}};
 }
 
 } // namespace orvetta
