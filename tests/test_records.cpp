@@ -315,49 +315,6 @@ private slots:
         }
     }
 
-    // Bytes that no save writes, in the journal or as a waiting save, whole
-    // by their check line: the next reader drops them, and the record stays.
-    void whatNoSaveWritesIsDropped_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("bytes");
-        const auto whole = [](const std::string& body) { return QByteArray::fromStdString(body + checkLine(body)); };
-        const std::string pair = "4 6\n50\r\nAlba\r\n";
-        const std::string line = "2026-12-01 10:00:00 +0000\tleo\tsave\t50\tAlba\t\t\n";
-        const std::string lineSize = std::to_string(line.size());
-        QTest::newRow("a journal with sizes written with a leading zero")
-            << "fraprod.journal" << whole("orvetta-journal 2\n" + lineSize + "\n04 6\n50\r\nAlba\r\n" + line);
-        QTest::newRow("a journal whose line is two")
-            << "fraprod.journal"
-            << whole("orvetta-journal 2\n" + std::to_string(2 * line.size()) + '\n' + pair + line + line);
-        QTest::newRow("a waiting save whose login is not text")
-            << "fraprod.kept/user-1" << whole("orvetta-kept 1\n1765000000\nle\x1b[2Jo\n" + pair);
-        QTest::newRow("a waiting save kept past the largest time")
-            << "fraprod.kept/user-1" << whole("orvetta-kept 1\n18446744073709551615\nleo\n" + pair);
-        QTest::newRow("a waiting save with sizes written with a leading zero")
-            << "fraprod.kept/user-1" << whole("orvetta-kept 1\n1765000000\nleo\n4 06\n50\r\nAlba\r\n");
-    }
-    void whatNoSaveWritesIsDropped()
-    {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QTemporaryDir dir;
-        QCOMPARE(::mkdir(QFile::encodeName(dir.filePath(QStringLiteral("fraprod.kept"))).constData(), 0770), 0);
-        ProtectedFiles files(dir);
-        QCOMPARE(saveRecord(files, "20", "Zoe", "zoe").value, SaveVerdict::Saved);
-        QFile planted(dir.filePath(file));
-        QVERIFY(planted.open(QIODevice::WriteOnly) && planted.write(bytes) == bytes.size()
-                && planted.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-        planted.close();
-
-        const RecordPair before{"20\r\n", "Zoe\r\n"};
-        QCOMPARE(*readRecord(files).value, before);
-        QCOMPARE(*files.read(StoreFile::Journal).value, "");
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("fraprod.kept/user-1"))));
-        const std::string history = *files.history().value;
-        QCOMPARE(std::count(history.begin(), history.end(), '\n'), 1); // Zoe's
-    }
-
     // A holder of the lock that does not let go. Stopped for good, it holds
     // up nobody: saves wait beside the record, one a player, every reader
     // counts them at once, and the next holder applies them. Root's reset

@@ -19,6 +19,7 @@ void check(std::string_view journal, NameEncoding encoding)
     // What a journal finishes is what a save could have written, and nothing
     // but that journal decodes to it (one of earlier versions has no line).
     FUZZ_CHECK(change->historyLine.empty() || encodeJournal(*change) == journal);
+    FUZZ_CHECK(change->historyLine.find('\n') + 1 == change->historyLine.size());
     FUZZ_CHECK(change->pair == RecordPair{} || scoreLine(change->pair.score.substr(0, change->pair.score.size() - 2)));
     if (encoding == NameEncoding::Utf8 && change->pair != RecordPair{})
         FUZZ_CHECK(fuzz::isPlainLine(change->pair.holder));
