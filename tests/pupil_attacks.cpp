@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a pupil with a shell can do to the record helper's saves with their
 // own processes: kill them at chosen moments, or leave one stopped while it
-// holds the lock. Linux; no privileges.
+// holds the lock. Linux; no privileges, but for hold-lock.
 //   pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED
 //       runs HELPER save FIRST, ... FIRST+9 to their end, then COUNT saves
 //       more, each killed at a random moment
 //   pupil_attacks stop-holder HELPER LOCK FIRST
 //       runs HELPER save FIRST, FIRST+1, ... until one is caught holding the
-//       flock on LOCK and stopped there; prints its pid and waits for it to end
+//       lock on LOCK and stopped there; prints its pid and waits for it to end
+//   pupil_attacks hold-lock LOCK
+//       (as root) holds LOCK as either helper would, prints "held" and sleeps
 // The helper reads the name "N<score>" ("Holder" for stop-holder) from a pipe.
 #include <algorithm>
 #include <cerrno>
@@ -19,6 +21,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -150,8 +153,9 @@ private:
     int schedstat_ = -1;
 };
 
-// Whether /proc/locks, which every user may read, shows `pid` holding a flock
-// on the file, in a line "N: FLOCK  ADVISORY  WRITE PID MAJ:MIN:INODE 0 EOF".
+// Who /proc/locks, which every user may read, shows holding the lock on the
+// file, as a flock, "N: FLOCK  ADVISORY  WRITE PID MAJ:MIN:INODE 0 EOF", or
+// as a POSIX lock on its first byte, "N: POSIX  ADVISORY  WRITE PID MAJ:MIN:INODE 0 0".
 class LockWatch {
 public:
     explicit LockWatch(const char* path) : locks_(::open("/proc/locks", O_RDONLY | O_CLOEXEC))
@@ -169,30 +173,37 @@ public:
 
     bool usable() const { return locks_ >= 0 && file_.st_ino != 0; }
 
-    bool holds(pid_t pid) const
+    std::vector<pid_t> holders() const
     {
-        static char text[1 << 16];
-        std::size_t size = 0;
+        std::vector<pid_t> found;
+        std::string text;
+        char chunk[1 << 16];
         if (::lseek(locks_, 0, SEEK_SET) != 0)
-            return false;
-        for (ssize_t n; size < sizeof text - 1 && (n = ::read(locks_, text + size, sizeof text - 1 - size)) > 0;)
-            size += static_cast<std::size_t>(n);
-        text[size] = '\0';
-        for (const char* line = text; *line != '\0';) {
+            return found;
+        for (ssize_t n; (n = ::read(locks_, chunk, sizeof chunk)) > 0;)
+            text.append(chunk, static_cast<std::size_t>(n));
+        for (std::size_t line = 0, end = 0; line < text.size(); line = end + 1) {
+            end = std::min(text.find('\n', line), text.size());
+            text[end] = '\0'; // sscanf would measure all the rest of the text, for each line
             char kind[16] = "";
             int holder = 0;
             unsigned major = 0, minor = 0;
             unsigned long long inode = 0;
-            if (std::sscanf(line, "%*d: %15s %*s %*s %d %x:%x:%llu", kind, &holder, &major, &minor, &inode) == 5
-                && std::string_view(kind) == "FLOCK" && holder == pid && ::makedev(major, minor) == file_.st_dev
-                && inode == file_.st_ino)
-                return true;
-            const char* end = std::strchr(line, '\n');
-            if (!end)
-                break;
-            line = end + 1;
+            long long first = -1;
+            if (std::sscanf(text.data() + line, "%*d: %15s %*s %*s %d %x:%x:%llu %lld", kind, &holder, &major, &minor,
+                            &inode, &first)
+                    == 6
+                && (std::string_view(kind) == "FLOCK" || (std::string_view(kind) == "POSIX" && first == 0))
+                && ::makedev(major, minor) == file_.st_dev && inode == file_.st_ino)
+                found.push_back(holder);
         }
-        return false;
+        return found;
+    }
+
+    bool holds(pid_t pid) const
+    {
+        const std::vector<pid_t> found = holders();
+        return std::find(found.begin(), found.end(), pid) != found.end();
     }
 
 private:
@@ -323,6 +334,25 @@ int stopHolder(const char* helper, const char* lockPath, long long first)
     return 1;
 }
 
+// The lock held as either helper takes it, a flock and a POSIX lock on its
+// first byte, for the check to stop: only root and the helper's group may.
+int holdLock(const char* lockPath)
+{
+    const int fd = ::open(lockPath, O_RDWR | O_CLOEXEC);
+    struct flock firstByte = {};
+    firstByte.l_type = F_WRLCK;
+    firstByte.l_whence = SEEK_SET;
+    firstByte.l_len = 1;
+    if (fd < 0 || ::flock(fd, LOCK_EX) != 0 || ::fcntl(fd, F_SETLKW, &firstByte) != 0) {
+        std::perror(lockPath);
+        return 1;
+    }
+    std::puts("held");
+    std::fflush(stdout);
+    std::this_thread::sleep_for(std::chrono::seconds(600));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -333,7 +363,10 @@ int main(int argc, char* argv[])
                            static_cast<unsigned>(std::stoul(argv[6])));
     if (mode == "stop-holder" && argc == 5)
         return stopHolder(argv[2], argv[3], std::stoll(argv[4]));
-    std::fputs("usage: pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED | stop-holder HELPER LOCK FIRST\n",
+    if (mode == "hold-lock" && argc == 3)
+        return holdLock(argv[2]);
+    std::fputs("usage: pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED | stop-holder HELPER LOCK FIRST\n"
+               "       | hold-lock LOCK\n",
                stderr);
     return 64;
 }
