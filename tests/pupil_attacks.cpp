@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a pupil with a shell can do to the record helper's saves with their
-// own processes: kill them at chosen moments, or leave one stopped while it
-// holds the lock. Linux; no privileges, but for hold-lock.
+// own processes: kill them at chosen moments, or leave one stopped or frozen
+// while it holds the lock. Linux; no privileges, but for hold-lock.
 //   pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED
 //       runs HELPER save FIRST, ... FIRST+9 to their end, then COUNT saves
 //       more, each killed at a random moment
-//   pupil_attacks stop-holder HELPER LOCK FIRST
+//   pupil_attacks stop-holder HELPER LOCK FIRST [CGROUP]
 //       runs HELPER save FIRST, FIRST+1, ... until one is caught holding the
-//       lock on LOCK and stopped there; prints its pid and waits for it to end
+//       lock on LOCK and stopped there, or, given the pupil's own CGROUP,
+//       frozen in a child of it; prints its pid and waits for it to end
 //   pupil_attacks hold-lock LOCK
 //       (as root) holds LOCK as either helper would, prints "held" and sleeps
 // The helper reads the name "N<score>" ("Holder" for stop-holder) from a pipe.
@@ -301,12 +302,60 @@ int killHelpers(const char* helper, const char* lockPath, long long first, long 
     return 0;
 }
 
-// A pupil's own helper stopped while it holds the lock, its parent (this
-// program) alive: were it orphaned, the kernel would wake its stopped process
-// group with SIGHUP and SIGCONT. Each try is stepped until it is seen holding
-// the lock, and saves a score higher than the last, so that each is a record
-// to save under the lock.
-int stopHolder(const char* helper, const char* lockPath, long long first)
+bool writeTo(const std::string& path, const std::string& text)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    const bool written = fd >= 0 && ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    if (!written)
+        std::perror(path.c_str());
+    if (fd >= 0)
+        ::close(fd);
+    return written;
+}
+
+std::string textOf(const std::string& path)
+{
+    char text[512] = "";
+    if (std::FILE* file = std::fopen(path.c_str(), "re")) {
+        text[std::fread(text, 1, sizeof text - 1, file)] = '\0';
+        std::fclose(file);
+    }
+    return text;
+}
+
+// The state in /proc/PID/stat, after the command name, which may hold anything.
+char stateOf(pid_t pid)
+{
+    const std::string stat = textOf("/proc/" + std::to_string(pid) + "/stat");
+    const std::size_t nameEnd = stat.rfind(')');
+    return nameEnd != std::string::npos && nameEnd + 2 < stat.size() ? stat[nameEnd + 2] : '?';
+}
+
+// Frozen with the cgroup a session is given to manage: moved into a child
+// of it and frozen there, then continued, so that it is not stopped (state
+// S, not T) and still does not run.
+bool freeze(pid_t pid, const std::string& cgroup)
+{
+    const std::string frozen = cgroup + "/frozen";
+    if ((::mkdir(frozen.c_str(), 0755) != 0 && errno != EEXIST)
+        || !writeTo(frozen + "/cgroup.procs", std::to_string(pid)) || !writeTo(frozen + "/cgroup.freeze", "1"))
+        return false;
+    ::kill(pid, SIGCONT);
+    const auto giveUp = Clock::now() + std::chrono::seconds(10);
+    while (!(stateOf(pid) == 'S' && textOf(frozen + "/cgroup.events").find("frozen 1") != std::string::npos)) {
+        if (Clock::now() > giveUp)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+// A pupil's own helper stopped (or frozen in `cgroup`) while it holds the
+// lock, its parent (this program) alive: were it orphaned, the kernel would
+// wake its stopped process group with SIGHUP and SIGCONT. Each try is stepped
+// until it is seen holding the lock, and saves a score higher than the last,
+// so that each is a record to save under the lock.
+int stopHolder(const char* helper, const char* lockPath, long long first, const char* cgroup)
 {
     const LockWatch watch(lockPath);
     if (!watch.usable())
@@ -319,9 +368,14 @@ int stopHolder(const char* helper, const char* lockPath, long long first)
             return 1;
         while (save.step() && Clock::now() < giveUp) {
             if (watch.holds(save.pid())) {
+                if (cgroup && !freeze(save.pid(), cgroup)) {
+                    save.kill();
+                    return 1;
+                }
                 std::printf("%d\n", static_cast<int>(save.pid()));
-                std::fprintf(stderr, "helper %d stopped holding %s, at try %lld\n", static_cast<int>(save.pid()),
-                             lockPath, score - first + 1);
+                std::fprintf(stderr, "helper %d %s holding %s, at try %lld\n", static_cast<int>(save.pid()),
+                             cgroup ? ("frozen in " + std::string(cgroup) + "/frozen").c_str() : "stopped", lockPath,
+                             score - first + 1);
                 std::fflush(stdout);
                 waitFor(save.pid());
                 std::fprintf(stderr, "helper %d ended\n", static_cast<int>(save.pid()));
@@ -361,12 +415,13 @@ int main(int argc, char* argv[])
     if (mode == "kill-helper" && argc == 7)
         return killHelpers(argv[2], argv[3], std::stoll(argv[4]), std::stoll(argv[5]),
                            static_cast<unsigned>(std::stoul(argv[6])));
-    if (mode == "stop-holder" && argc == 5)
-        return stopHolder(argv[2], argv[3], std::stoll(argv[4]));
+    if (mode == "stop-holder" && (argc == 5 || argc == 6))
+        return stopHolder(argv[2], argv[3], std::stoll(argv[4]), argc == 6 ? argv[5] : nullptr);
     if (mode == "hold-lock" && argc == 3)
         return holdLock(argv[2]);
-    std::fputs("usage: pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED | stop-holder HELPER LOCK FIRST\n"
-               "       | hold-lock LOCK\n",
-               stderr);
+    std::fputs(
+        "usage: pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED | stop-holder HELPER LOCK FIRST [CGROUP]\n"
+        "       | hold-lock LOCK\n",
+        stderr);
     return 64;
 }
