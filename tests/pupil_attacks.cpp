@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a pupil with a shell can do to the record helper's saves with their
-// own processes: kill them at chosen moments, or leave one stopped or frozen
-// while it holds the lock. Linux; no privileges, but for hold-lock.
+// own processes: kill them at chosen moments, leave one stopped or frozen
+// while it holds the lock, or make /proc/locks long. Linux; no privileges,
+// but for hold-lock.
 //   pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED
 //       runs HELPER save FIRST, ... FIRST+9 to their end, then COUNT saves
 //       more, each killed at a random moment
@@ -9,6 +10,9 @@
 //       runs HELPER save FIRST, FIRST+1, ... until one is caught holding the
 //       lock on LOCK and stopped there, or, given the pupil's own CGROUP,
 //       frozen in a child of it; prints its pid and waits for it to end
+//   pupil_attacks share-locks DIRECTORY COUNT
+//       holds COUNT shared flocks on files in DIRECTORY until its standard
+//       input ends (at most 120 s)
 //   pupil_attacks hold-lock LOCK
 //       (as root) holds LOCK as either helper would, prints "held" and sleeps
 // The helper reads the name "N<score>" ("Holder" for stop-holder) from a pipe.
@@ -19,11 +23,14 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <random>
+#include <sched.h>
 #include <string>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -388,6 +395,64 @@ int stopHolder(const char* helper, const char* lockPath, long long first, const 
     return 1;
 }
 
+// Every flock, shared or not, is a line of /proc/locks. One process holds up
+// to its limit of open files (each open of a file a lock of its own), so
+// COUNT are spread over as many as that takes, on the first processor: its
+// locks are listed first, newest first, so ahead of the record's. Held until
+// standard input ends, or for 120 s.
+int shareLocks(const std::string& directory, long long count)
+{
+    rlimit files = {};
+    ::getrlimit(RLIMIT_NOFILE, &files);
+    files.rlim_cur = files.rlim_max;
+    ::setrlimit(RLIMIT_NOFILE, &files);
+    const long long each = static_cast<long long>(std::min<rlim_t>(files.rlim_cur - 64, 1 << 20));
+    int ready[2];
+    if (each <= 0 || ::pipe(ready) != 0)
+        return 1;
+    std::vector<pid_t> holders;
+    for (long long left = count; left > 0; left -= each) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            cpu_set_t first;
+            CPU_ZERO(&first);
+            CPU_SET(0, &first);
+            ::sched_setaffinity(0, sizeof first, &first);
+            for (long long i = 0; i < std::min(left, each); ++i) {
+                // Spread over files: each flock looks through the others on its file.
+                const std::string path = directory + "/shared-" + std::to_string(i % 64);
+                const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
+                if (fd < 0 || ::flock(fd, LOCK_SH) != 0) {
+                    std::perror(path.c_str());
+                    ::_exit(1);
+                }
+            }
+            const bool told = ::write(ready[1], "+", 1) == 1;
+            ::close(ready[1]);
+            ::pause();
+            ::_exit(told ? 0 : 1);
+        }
+        holders.push_back(child);
+    }
+    ::close(ready[1]);
+    std::size_t held = 0;
+    for (char c; ::read(ready[0], &c, 1) == 1;)
+        ++held;
+    if (held == holders.size()) {
+        std::printf("%lld shared flocks held by %zu processes\n", count, held);
+        std::fflush(stdout);
+        pollfd input = {STDIN_FILENO, POLLIN, 0};
+        for (char c; ::poll(&input, 1, 120 * 1000) > 0 && ::read(STDIN_FILENO, &c, 1) > 0;) {
+        }
+    }
+    for (const pid_t holder : holders) {
+        ::kill(holder, SIGKILL);
+        waitFor(holder);
+    }
+    return held == holders.size() ? 0 : 1;
+}
+
 // The lock held as either helper takes it, a flock and a POSIX lock on its
 // first byte, for the check to stop: only root and the helper's group may.
 int holdLock(const char* lockPath)
@@ -417,11 +482,13 @@ int main(int argc, char* argv[])
                            static_cast<unsigned>(std::stoul(argv[6])));
     if (mode == "stop-holder" && (argc == 5 || argc == 6))
         return stopHolder(argv[2], argv[3], std::stoll(argv[4]), argc == 6 ? argv[5] : nullptr);
+    if (mode == "share-locks" && argc == 4)
+        return shareLocks(argv[2], std::stoll(argv[3]));
     if (mode == "hold-lock" && argc == 3)
         return holdLock(argv[2]);
     std::fputs(
         "usage: pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED | stop-holder HELPER LOCK FIRST [CGROUP]\n"
-        "       | hold-lock LOCK\n",
+        "       | share-locks DIRECTORY COUNT | hold-lock LOCK\n",
         stderr);
     return 64;
 }
