@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a pupil with a shell can do to the record helper's saves with their
 // own processes: kill them at chosen moments, leave one stopped or frozen
-// while it holds the lock, or make /proc/locks long. Linux; no privileges,
-// but for hold-lock.
+// while it holds the lock, stop every one that takes it, or make /proc/locks
+// long. Linux; no privileges, but for hold-lock.
 //   pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED
 //       runs HELPER save FIRST, ... FIRST+9 to their end, then COUNT saves
 //       more, each killed at a random moment
@@ -10,6 +10,9 @@
 //       runs HELPER save FIRST, FIRST+1, ... until one is caught holding the
 //       lock on LOCK and stopped there, or, given the pupil's own CGROUP,
 //       frozen in a child of it; prints its pid and waits for it to end
+//   pupil_attacks stop-each-holder HELPER LOCK
+//       keeps 40 saves running and stops each caught holding the lock,
+//       printing its pid, for 120 s
 //   pupil_attacks share-locks DIRECTORY COUNT
 //       holds COUNT shared flocks on files in DIRECTORY until its standard
 //       input ends (at most 120 s)
@@ -23,6 +26,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <poll.h>
 #include <random>
 #include <sched.h>
@@ -138,6 +142,14 @@ public:
         if (running_)
             status_ = waitFor(pid_);
         running_ = false;
+    }
+
+    // Whether a save that is not stepped has ended, without waiting.
+    bool ended()
+    {
+        if (running_ && ::waitpid(pid_, &status_, WNOHANG) == pid_)
+            running_ = false;
+        return !running_;
     }
 
 private:
@@ -395,6 +407,41 @@ int stopHolder(const char* helper, const char* lockPath, long long first, const 
     return 1;
 }
 
+// Whoever ends a stopped holder may find the next one stopped in turn: a
+// pupil keeps 40 saves waiting, starting one as another ends, and stops each
+// as soon as /proc/locks shows it holding the lock. Prints the pid of each.
+int stopEachHolder(const char* helper, const char* lockPath)
+{
+    const LockWatch watch(lockPath);
+    if (!watch.usable())
+        return 1;
+    std::signal(SIGPIPE, SIG_IGN);
+    const auto giveUp = Clock::now() + std::chrono::seconds(120);
+    std::vector<std::unique_ptr<Save>> saves;
+    std::vector<pid_t> stopped;
+    for (long long n = 0; Clock::now() < giveUp;) {
+        std::erase_if(saves, [](const auto& save) { return save->ended(); });
+        if (saves.size() < 40) { // one at a time, so as to look at the lock between
+            saves.push_back(std::make_unique<Save>(helper, 1 + n++ % 32767, "Stopper", false));
+            if (!saves.back()->started())
+                return 1;
+        }
+        for (const pid_t holder : watch.holders()) {
+            const bool ours =
+                std::any_of(saves.begin(), saves.end(), [&](const auto& save) { return save->pid() == holder; });
+            if (ours && std::find(stopped.begin(), stopped.end(), holder) == stopped.end()) {
+                ::kill(holder, SIGSTOP);
+                stopped.push_back(holder);
+                std::printf("%d\n", static_cast<int>(holder));
+                std::fflush(stdout);
+            }
+        }
+    }
+    for (const auto& save : saves)
+        save->kill();
+    return 0;
+}
+
 // Every flock, shared or not, is a line of /proc/locks. One process holds up
 // to its limit of open files (each open of a file a lock of its own), so
 // COUNT are spread over as many as that takes, on the first processor: its
@@ -482,13 +529,15 @@ int main(int argc, char* argv[])
                            static_cast<unsigned>(std::stoul(argv[6])));
     if (mode == "stop-holder" && (argc == 5 || argc == 6))
         return stopHolder(argv[2], argv[3], std::stoll(argv[4]), argc == 6 ? argv[5] : nullptr);
+    if (mode == "stop-each-holder" && argc == 4)
+        return stopEachHolder(argv[2], argv[3]);
     if (mode == "share-locks" && argc == 4)
         return shareLocks(argv[2], std::stoll(argv[3]));
     if (mode == "hold-lock" && argc == 3)
         return holdLock(argv[2]);
     std::fputs(
         "usage: pupil_attacks kill-helper HELPER LOCK FIRST COUNT SEED | stop-holder HELPER LOCK FIRST [CGROUP]\n"
-        "       | share-locks DIRECTORY COUNT | hold-lock LOCK\n",
+        "       | stop-each-holder HELPER LOCK | share-locks DIRECTORY COUNT | hold-lock LOCK\n",
         stderr);
     return 64;
 }
