@@ -70,27 +70,6 @@ bool waitUntilStopped(qint64 pid)
     return false;
 }
 
-// The first line of a history that does not follow from the one before it
-// (what it replaced is not what that one saved) or from the record; empty
-// when each line stands for a change the record went through.
-QByteArray brokenLink(const QByteArray& history, const RecordPair& record)
-{
-    const auto withoutLineEnd = [](const std::string& bytes) {
-        return QByteArray::fromStdString(bytes.substr(0, bytes.find("\r\n")));
-    };
-    QByteArray saved;
-    for (const QByteArray& line : history.split('\n')) {
-        if (line.isEmpty())
-            continue;
-        const QByteArrayList fields = line.split('\t');
-        if (fields.size() != 7 || (!saved.isNull() && fields[5] + '\t' + fields[6] != saved))
-            return line;
-        saved = fields[3] + '\t' + fields[4];
-    }
-    const QByteArray current = withoutLineEnd(record.score) + '\t' + withoutLineEnd(record.holder);
-    return saved == current ? QByteArray() : "the record " + current + " after the last line";
-}
-
 } // namespace
 
 class RecordsTest : public QObject {
@@ -307,12 +286,6 @@ private slots:
         if (layout == QStringLiteral("protected"))
             left.prepend(QStringLiteral("fraprod.history"));
         checkSavesKilledAtRandom(saverProgram, dir.path(), layout, left);
-        if (layout == QStringLiteral("protected")) {
-            ProtectedFiles files(dir);
-            const auto history = files.history();
-            QVERIFY(history && !history.value->empty());
-            QCOMPARE(brokenLink(QByteArray::fromStdString(*history.value), *readRecord(files).value), QByteArray());
-        }
     }
 
     // A holder of the lock that does not let go. Stopped for good, it holds
