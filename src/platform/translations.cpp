@@ -21,7 +21,8 @@ const QString catalogues = QStringLiteral(":/i18n");
 
 Translations::Translations(const QStringList& uiLanguages)
 {
-    registerCatalogues();
+    static const bool registered = (registerCatalogues(), true);
+    Q_UNUSED(registered);
     for (const QString& name : uiLanguages) {
         const QLocale language(name);
         if (language.language() == QLocale::Italian || language.language() == QLocale::C)
