@@ -2,8 +2,10 @@
 #include "desktop/DesktopPlatform.h"
 #include "game/Tavola.h"
 #include "window/desktop_style.h"
+#include "desktop/translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +14,8 @@ int main(int argc, char* argv[])
     // The game ends itself: by its exit button, or when its window is closed.
     QApplication::setQuitOnLastWindowClosed(false);
     orvetta::prepareDesktop();
+    // The user's language, as the locale (Linux) or the display language (Windows) says.
+    const orvetta::Translations translations(QLocale::system().uiLanguages());
 
     orvetta::DesktopPlatform platform;
     orvetta::Tavola tavola(platform);

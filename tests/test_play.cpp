@@ -2,10 +2,15 @@
 // The game as the pupil meets it: the greeting, answers given by real mouse
 // releases on the picture buttons (any typed text judged as the rules say),
 // what each new question clears and keeps, the background, the window, the
-// clock tick by tick and the menu commands.
+// clock tick by tick and the menu commands; and all of it in each language.
 #include "game_fixture.h"
+#include "window/desktop_style.h"
+#include "desktop/translations.h"
 
 #include <QImage>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -23,6 +28,47 @@ const QString proper = QStringLiteral("Frazione propria");
 const QString captions[] = {QStringLiteral("Frazione impropria"), proper, QStringLiteral("Frazione apparente")};
 const QString verdictTexts[] = {QStringLiteral("Sei mitico"), QStringLiteral("Sei  un campione"),
                                 QStringLiteral("Sei veramente un asso")};
+
+// Where a caption puts ink, in its label's coordinates, drawn with the label's
+// font and flags in the room QLabel documents (contents less margin and
+// indent) but with nothing cut off.
+QRect inkOf(const QLabel& label)
+{
+    const int indent = label.indent() >= 0      ? label.indent()
+                       : label.frameWidth() > 0 ? label.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2
+                                                : 0;
+    const Qt::Alignment align = label.alignment();
+    const QRect room =
+        label.contentsRect()
+            .marginsRemoved(QMargins(label.margin(), label.margin(), label.margin(), label.margin()))
+            .marginsRemoved(QMargins(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+                                     align & Qt::AlignRight ? indent : 0, 0));
+    const int slack = 200;
+    QImage canvas(room.width() + 2 * slack, room.height() + 2 * slack, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    painter.setFont(label.font());
+    painter.drawText(QRect(slack, slack, room.width(), room.height() + slack),
+                     static_cast<int>(align) | (label.wordWrap() ? Qt::TextWordWrap : 0), label.text());
+    painter.end();
+    int left = canvas.width(), right = -1, top = canvas.height(), bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(row[x]) != 0) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = y;
+            }
+    }
+    if (right < 0)
+        return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom)).translated(room.topLeft() - QPoint(slack, slack));
+}
+
+// Names stay as they are in every language.
+const QStringList names{QStringLiteral("Orvetta"), QStringLiteral("Tessaloro"), QStringLiteral("Anna"),
+                        QStringLiteral("Via dei Numeratori 1 - 00000 Borgo Frazione"),
+                        QStringLiteral("Istituto Comprensivo Tre Quarti - Borgo Frazione")};
 
 } // namespace
 
@@ -449,6 +495,125 @@ private slots:
                  QStringLiteral("%1 %2 %3").arg(4 + (outcome == 1)).arg(2 + (outcome == 0)).arg(6 + (outcome >= 0)));
         QVERIFY(!button->isChecked());
         QVERIFY(game.fraction() != numerator + '/' + denominator);
+    }
+
+    // Each language the locale may ask for: the texts of the window, its
+    // boxes, buttons, menus and tips in that language, or exactly the Italian
+    // ones; none cut off or covered at the window's design size.
+    void languages_data()
+    {
+        QTest::addColumn<QStringList>("languages"); // as Qt reads them from the locale, the most wanted first
+        QTest::addColumn<QString>("yes");           // the quit question's Yes
+        QTest::addColumn<QStringList>("same");      // texts besides names that read as in Italian
+        const QStringList none;
+        QTest::newRow("C") << QStringList{"C"} << "Sì" << none;
+        QTest::newRow("it_IT") << QStringList{"it-IT", "it-Latn-IT", "it"} << "Sì" << none;
+        QTest::newRow("it_CH") << QStringList{"it-CH", "it-Latn-CH"} << "Sì" << none;
+        QTest::newRow("Italian before German") << QStringList{"it", "de"} << "Sì" << none;
+        QTest::newRow("pt_BR, no catalogue") << QStringList{"pt-BR", "pt-Latn-BR", "pt"} << "Sì" << none;
+        QTest::newRow("pt_BR, then German") << QStringList{"pt-BR", "pt", "de"} << "Ja" << none;
+        QTest::newRow("de_DE") << QStringList{"de-DE", "de-Latn-DE", "de"} << "Ja" << none;
+        QTest::newRow("de_AT") << QStringList{"de-AT", "de-Latn-AT"} << "Ja" << none;
+        QTest::newRow("en_GB") << QStringList{"en-GB", "en-Latn-GB"} << "Yes" << QStringList{"No", "E&xit", "Go"};
+        QTest::newRow("fr_FR") << QStringList{"fr-FR", "fr-Latn-FR", "fr"} << "Oui" << none;
+        QTest::newRow("es_MX") << QStringList{"es-MX", "es-Latn-MX"} << "Sí" << QStringList{"No"};
+        QTest::newRow("sl_SI") << QStringList{"sl-SI", "sl-Latn-SI", "sl"} << "Da" << none;
+    }
+    void languages()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, yes);
+        QFETCH(QStringList, same);
+        prepareDesktop(); // the fonts the window is drawn with
+        QStringList italian, shown;
+        play(italian);
+        {
+            const Translations translations(languages);
+            play(shown);
+        }
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(shown.contains(yes));
+        if (yes == QStringLiteral("Sì")) {
+            QCOMPARE(shown, italian);
+            return;
+        }
+        QCOMPARE(shown.size(), italian.size());
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            QVERIFY2(shown[i] != italian[i] || names.contains(shown[i]) || same.contains(shown[i])
+                         || !shown[i].contains(QRegularExpression(QStringLiteral("\\p{L}"))),
+                     qPrintable(QStringLiteral("still Italian: ") + shown[i]));
+            QCOMPARE(shown[i].contains(QStringLiteral("Anna")), italian[i].contains(QStringLiteral("Anna")));
+        }
+    }
+
+private:
+    // Start-up, one right and one wrong answer, the quit question (the real
+    // box, answered No) and the help; the texts shown, in a fixed order.
+    void play(QStringList& texts)
+    {
+        Game game(QStringLiteral("Anna"), false);
+        game.writeFile(scoreFile, "32767\r\n");
+        game.tavola->Show();
+        TavolaWindow& w = game.w();
+        w.showNormal();
+        w.applyDesignGeometry();
+        QCOMPARE(w.surface->size(), TavolaWindow::designClientSize);
+        game.answer(QStringLiteral("1/2"), w.Option2->text());
+        game.answer(QStringLiteral("1/2"), w.Option1->text());
+        QCOMPARE(w.lblScore->caption() + ' ' + w.lblScore1->caption(), QStringLiteral("1 1"));
+        game.platform.realQuestions = true;
+        game.platform.whileNextBoxIsOpen([&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            texts << box->windowTitle() << box->text();
+            for (QAbstractButton* button : box->buttons())
+                texts << button->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        game.click(w.cmdExit);
+        w.HELP->trigger();
+        QVERIFY(!game.ended());
+        for (const ShownBox& box : game.platform.boxes)
+            texts << box.title << box.text;
+
+        texts << w.windowTitle();
+        for (QAction* entry : w.menuBar()->actions()) {
+            texts << entry->text();
+            if (entry->menu())
+                for (QAction* inner : entry->menu()->actions())
+                    texts << inner->text();
+        }
+        const QRect client(QPoint(), TavolaWindow::designClientSize);
+        const QList<QWidget*> controls = w.surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        // What each control covers in the window: a caption its ink, any other control all of it.
+        QHash<QWidget*, QRect> taken;
+        for (QWidget* control : controls) {
+            const auto* label = qobject_cast<Label*>(control);
+            taken[control] = label ? inkOf(*label).translated(label->pos()) : control->geometry();
+        }
+        for (QWidget* control : controls) {
+            texts << control->toolTip();
+            if (auto* button = qobject_cast<QToolButton*>(control)) {
+                texts << button->text();
+                QVERIFY2(button->sizeHint().boundedTo(button->size()) == button->sizeHint(),
+                         qPrintable(button->text()));
+            }
+            auto* label = qobject_cast<Label*>(control);
+            if (!label)
+                continue;
+            texts << label->caption();
+            const QRect placed = taken[label];
+            if (placed.isEmpty())
+                continue;
+            QString where;
+            QDebug(&where) << label->caption() << placed;
+            QVERIFY2(label->geometry().marginsRemoved(label->contentsMargins()).contains(placed)
+                         && client.contains(placed),
+                     qPrintable(where));
+            // Nothing else shown over or under it: another caption, a picture, a button, a box.
+            for (QWidget* other : controls)
+                QVERIFY2(other == label || !taken[other].intersects(placed), qPrintable(where));
+        }
     }
 };
 

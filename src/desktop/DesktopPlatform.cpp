@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/DesktopPlatform.h"
 
+#include "desktop/problem_texts.h"
 #include "desktop/record_helper_client.h"
 #include "desktop/record_place.h"
 #include "seam/record_text.h"
@@ -51,7 +52,7 @@ private:
 
 FileProblem fileProblem(const StoreProblem& problem)
 {
-    return {QString::fromLocal8Bit(problem.path), QString::fromUtf8(problem.reason)};
+    return {QString::fromLocal8Bit(problem.path), shownReason(QString::fromUtf8(problem.reason))};
 }
 
 // The record files the game itself reads and writes: on Windows those the
@@ -87,17 +88,17 @@ int DesktopPlatform::messageBox(QWidget* owner, const QString& text, int style, 
     box.setTextFormat(Qt::PlainText);
     if (style == MsgStyle::YesNoQuestionDefaultNo) {
         box.setIcon(QMessageBox::Question);
-        // The game's own button texts: Qt's Italian translations need not be installed.
+        // The game's own button texts, from its own catalogue: Qt's need not be installed.
         QPushButton* yes = box.addButton(QMessageBox::Yes);
-        yes->setText(QStringLiteral("Sì"));
+        yes->setText(tr("Sì"));
         QPushButton* no = box.addButton(QMessageBox::No);
-        no->setText(QStringLiteral("No"));
+        no->setText(tr("No"));
         box.setDefaultButton(no);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? MsgAnswer::Yes : MsgAnswer::No;
     }
-    box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.addButton(QMessageBox::Ok)->setText(tr("OK"));
     box.exec();
     return MsgAnswer::Ok;
 }
@@ -108,8 +109,8 @@ QString DesktopPlatform::inputBox(const QString& prompt, const QString& title)
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    dialog.setOkButtonText(tr("OK"));
+    dialog.setCancelButtonText(tr("Annulla"));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
@@ -158,7 +159,8 @@ FileResult<QString> DesktopPlatform::recordDirectory()
     // The installer makes the record's files in the Windows directory and lets
     // every player change them, but a standard user may create nothing there:
     // without those files the record stays with the user.
-    DirectoryProbe machineWide{windows, false, QStringLiteral("la cartella non si conosce")};
+    DirectoryProbe machineWide{windows, false,
+                               QCoreApplication::translate("orvetta::RecordProblem", "la cartella non si conosce")};
     if (!windows.isEmpty()) {
         const StoreProblem missing = WindowsRecordFiles::checkPrepared(windows);
         const FileProblem problem = fileProblem(missing);
@@ -203,7 +205,9 @@ FileResult<QString> DesktopPlatform::recordDirectory()
         // Without the helper the game never writes the machine-wide record
         // itself: a directory every player could write lets each delete or
         // plant the others' files.
-        machineWideProbe = {machineWide, false, QStringLiteral("manca il programma del record %1").arg(helper)};
+        machineWideProbe = {
+            machineWide, false,
+            QCoreApplication::translate("orvetta::RecordProblem", "manca il programma del record %1").arg(helper)};
     }
     const RecordDirectoryChoice choice = chooseRecordDirectory(machineWideProbe, ownDirectory);
     if (!choice.notice.isEmpty())
@@ -235,7 +239,8 @@ FileResult<QByteArray> DesktopPlatform::readWhole(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
     if (name != recordScoreFile && name != recordHolderFile)
-        return {std::nullopt, {path, QStringLiteral("non è un file del record")}};
+        return {std::nullopt,
+                {path, QCoreApplication::translate("orvetta::RecordProblem", "non è un file del record")}};
     const std::string& content = name == recordScoreFile ? record_.score : record_.holder;
     return {QByteArray(content.data(), static_cast<qsizetype>(content.size())), {}};
 }
@@ -266,7 +271,7 @@ void DesktopPlatform::beep()
 void DesktopPlatform::reportRuntimeError(int number, const QString& description)
 {
     QMessageBox box(QMessageBox::Critical, applicationTitle,
-                    QStringLiteral("Errore di run-time '%1':\n\n%2").arg(number).arg(description));
+                    tr("Errore di run-time '%1':\n\n%2").arg(number).arg(description));
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

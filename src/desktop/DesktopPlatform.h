@@ -3,6 +3,8 @@
 
 #include "seam/Platform.h"
 
+#include <QCoreApplication>
+
 #include <random>
 
 namespace orvetta {
@@ -10,6 +12,8 @@ namespace orvetta {
 // The platform of the real program: Qt's own modal dialogs, QTimer, the
 // machine-wide record directory and an immediate exit.
 class DesktopPlatform : public Platform {
+    Q_DECLARE_TR_FUNCTIONS(orvetta::DesktopPlatform)
+
 public:
     DesktopPlatform();
 

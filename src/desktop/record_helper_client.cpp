@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/record_helper_client.h"
 
+#include "desktop/problem_texts.h"
 #include "records/record_journal.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace orvetta {
@@ -17,7 +19,8 @@ struct HelperRun {
 
 FileProblem unexpected(const QString& helper, const HelperRun& run)
 {
-    return {helper, QStringLiteral("risposta inattesa (uscita %1)").arg(run.status)};
+    return {helper,
+            QCoreApplication::translate("orvetta::RecordProblem", "risposta inattesa (uscita %1)").arg(run.status)};
 }
 
 HelperRun run(const QString& helper, const QStringList& arguments, const QByteArray& input = {})
@@ -35,7 +38,8 @@ HelperRun run(const QString& helper, const QStringList& arguments, const QByteAr
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
         process.kill();
         process.waitForFinished();
-        result.problem = {helper, QStringLiteral("il programma del record non ha finito")};
+        result.problem = {
+            helper, QCoreApplication::translate("orvetta::RecordProblem", "il programma del record non ha finito")};
         return result;
     }
     result.finished = true;
@@ -47,7 +51,8 @@ HelperRun run(const QString& helper, const QStringList& arguments, const QByteAr
     if (said.isEmpty())
         result.problem = unexpected(helper, result);
     else
-        result.problem = colon < 0 ? FileProblem{helper, said} : FileProblem{said.left(colon), said.mid(colon + 2)};
+        result.problem = colon < 0 ? FileProblem{helper, shownReason(said)}
+                                   : FileProblem{said.left(colon), shownReason(said.mid(colon + 2))};
     return result;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/record_place.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -23,7 +24,8 @@ RecordDirectoryChoice chooseRecordDirectory(const DirectoryProbe& machineWide,
     const DirectoryProbe fallback = probeFallback();
     if (fallback.usable) {
         return {fallback.path,
-                QStringLiteral("orvetta: record in %1, perché %2 non si può usare (%3)")
+                QCoreApplication::translate("orvetta::RecordDirectory",
+                                            "orvetta: record in %1, perché %2 non si può usare (%3)")
                     .arg(fallback.path, machineWide.path, machineWide.reason),
                 {}};
     }
@@ -36,9 +38,10 @@ RecordDirectoryChoice chooseRecordDirectory(const DirectoryProbe& machineWide,
 DirectoryProbe probeDirectory(const QString& path)
 {
     if (path.isEmpty())
-        return {path, false, QStringLiteral("la cartella non si conosce")};
+        return {path, false, QCoreApplication::translate("orvetta::RecordProblem", "la cartella non si conosce")};
     if (!QDir().mkpath(path))
-        return {path, false, QStringLiteral("la cartella non esiste e non si può creare")};
+        return {path, false,
+                QCoreApplication::translate("orvetta::RecordProblem", "la cartella non esiste e non si può creare")};
     // Permissions on Windows are ACLs: trying is the only sure test.
     QTemporaryFile probe(path + QStringLiteral("/orvetta-XXXXXX"));
     if (!probe.open())
@@ -54,12 +57,14 @@ DirectoryProbe probeDirectory(const QString& path)
         if (errno != ENOENT)
             return {path, false, QString::fromLocal8Bit(std::strerror(errno))};
         if (!QDir().mkpath(path))
-            return {path, false, QStringLiteral("la cartella non esiste e non si può creare")};
+            return {
+                path, false,
+                QCoreApplication::translate("orvetta::RecordProblem", "la cartella non esiste e non si può creare")};
         if (::stat(native.constData(), &info) != 0)
             return {path, false, QString::fromLocal8Bit(std::strerror(errno))};
     }
     if (!S_ISDIR(info.st_mode))
-        return {path, false, QStringLiteral("non è una cartella")};
+        return {path, false, QCoreApplication::translate("orvetta::RecordProblem", "non è una cartella")};
     if (::access(native.constData(), R_OK | W_OK | X_OK) != 0)
         return {path, false, QString::fromLocal8Bit(std::strerror(errno))};
     return {path, true, {}};

@@ -72,7 +72,7 @@ void Tavola::fail(int number, const QString& description)
 
 void Tavola::failOnFile(const FileProblem& problem)
 {
-    fail(75, QStringLiteral("Errore di accesso al percorso/file\n%1: %2").arg(problem.path, problem.reason));
+    fail(75, tr("Errore di accesso al percorso/file\n%1: %2").arg(problem.path, problem.reason));
 }
 
 void Tavola::endProgram(int exitStatus)

@@ -32,7 +32,7 @@ void Tavola::showVerdict(Verdict verdict, const QString& rightText)
         break;
     case Verdict::Wrong:
         gs_.nErrate = countOneMore(gs_.nErrate);
-        form_->tipo->setCaption(QStringLiteral("Fai attenzione"));
+        form_->tipo->setCaption(tr("Fai attenzione"));
         form_->tipo->setForeColor(pureRed);
         break;
     case Verdict::Uncounted: break;
@@ -43,20 +43,20 @@ void Tavola::showVerdict(Verdict verdict, const QString& rightText)
 void Tavola::Option1_MouseUp()
 {
     const Fraction f = fractionOnScreen(*form_);
-    showVerdict(judgeImproper(f.numerator, f.denominator), QStringLiteral("Sei mitico"));
+    showVerdict(judgeImproper(f.numerator, f.denominator), tr("Sei mitico"));
 }
 
 void Tavola::Option2_MouseUp()
 {
     const Fraction f = fractionOnScreen(*form_);
-    showVerdict(judgeProper(f.numerator, f.denominator), QStringLiteral("Sei  un campione"));
+    showVerdict(judgeProper(f.numerator, f.denominator), tr("Sei  un campione"));
 }
 
 void Tavola::Option3_MouseUp()
 {
     form_->tipo->setCaption(QString());
     const Fraction f = fractionOnScreen(*form_);
-    showVerdict(judgeApparent(f.numerator, f.denominator), QStringLiteral("Sei veramente un asso"));
+    showVerdict(judgeApparent(f.numerator, f.denominator), tr("Sei veramente un asso"));
 }
 
 } // namespace orvetta

@@ -33,7 +33,7 @@ void Tavola::Timer1_Timer()
             return;
     }
     if (gs_.secondiRestanti < 1) {
-        box(QStringLiteral("Tempo scaduto"), MsgStyle::OkOnly);
+        box(tr("Tempo scaduto"), MsgStyle::OkOnly);
         form_->Timer1->setEnabled(false);
         platform_.beep();
         return;

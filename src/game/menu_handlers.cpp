@@ -7,17 +7,15 @@ namespace orvetta {
 
 void Tavola::HELP_Click()
 {
-    box(form_->lblnome1->caption()
-            + QStringLiteral(" devi solo ripassare le caratteristiche dei vari tipi di frazioni e cliccare sul "
-                             "pulsante corrispondente.  ")
-            + QStringLiteral("Ciao"),
+    box(tr("%1 devi solo ripassare le caratteristiche dei vari tipi di frazioni e cliccare sul pulsante "
+           "corrispondente.  Ciao")
+            .arg(form_->lblnome1->caption()),
         MsgStyle::OkOnly);
 }
 
 void Tavola::Next_Click()
 {
-    if (box(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"), MsgStyle::YesNoQuestionDefaultNo,
-            QStringLiteral("INIZIARE NUOVA GARA"))
+    if (box(tr("INIZIAMO UNA NUOVA GARA  ?"), MsgStyle::YesNoQuestionDefaultNo, tr("INIZIARE NUOVA GARA"))
         != MsgAnswer::Yes)
         return;
     gs_.nErrate = 0;

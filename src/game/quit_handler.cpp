@@ -7,8 +7,7 @@ namespace orvetta {
 
 void Tavola::cmdExit_Click()
 {
-    if (box(QStringLiteral("Vuoi veramente lasciarmi  ?"), MsgStyle::YesNoQuestionDefaultNo,
-            QStringLiteral("Uscire dal programma"))
+    if (box(tr("Vuoi veramente lasciarmi  ?"), MsgStyle::YesNoQuestionDefaultNo, tr("Uscire dal programma"))
         != MsgAnswer::Yes)
         return;
     // From here on the game is over: no tick may run behind the last box.
@@ -17,7 +16,7 @@ void Tavola::cmdExit_Click()
     const double record = lenientValue(form_->lblpunti->caption());
     const std::optional<double> score = strictValue(form_->lblScore->caption());
     if (!score) {
-        fail(13, QStringLiteral("Tipo non corrispondente"));
+        fail(13, tr("Tipo non corrispondente"));
         return;
     }
     if (record >= *score) {
@@ -40,11 +39,11 @@ void Tavola::cmdExit_Click()
     }
     // Another game holds the record and has not let go: the save waits for it.
     if (*saved.value == SaveVerdict::Kept) {
-        box(QStringLiteral("Il tuo record sarà registrato appena il computer lo permette."), MsgStyle::OkOnly);
+        box(tr("Il tuo record sarà registrato appena il computer lo permette."), MsgStyle::OkOnly);
         endProgram();
         return;
     }
-    box(QStringLiteral("Ok ho registrato il tuo record, C A M P I O N E\""), MsgStyle::OkOnly);
+    box(tr("Ok ho registrato il tuo record, C A M P I O N E\""), MsgStyle::OkOnly);
     endProgram();
 }
 

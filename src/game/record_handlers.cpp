@@ -8,7 +8,7 @@ QString Tavola::GetSystemDir()
 {
     const FileResult<QString> directory = platform_.recordDirectory();
     if (!directory) {
-        fail(76, QStringLiteral("Impossibile trovare il percorso\n%1").arg(directory.problem.reason));
+        fail(76, tr("Impossibile trovare il percorso\n%1").arg(directory.problem.reason));
         return {};
     }
     return withTrailingSeparator(*directory.value, platform_.directorySeparator());

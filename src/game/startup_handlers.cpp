@@ -9,8 +9,8 @@ namespace orvetta {
 void Tavola::Form_Load()
 {
     form_->Timer1->setEnabled(false);
-    const QString name = platform_.inputBox(QStringLiteral("Come ti chiami?"), applicationTitle);
-    box(QStringLiteral(" ") + name + QStringLiteral(" vediamo se sei un vero campione  "), MsgStyle::OkOnly);
+    const QString name = platform_.inputBox(tr("Come ti chiami?"), applicationTitle);
+    box(tr(" %1 vediamo se sei un vero campione  ").arg(name), MsgStyle::OkOnly);
     form_->lblnome1->setCaption(name);
     AvviaCronometro();
 

@@ -63,23 +63,29 @@ struct LabelDesign {
 // The design tables are laid out by hand, a control or a few a row.
 // clang-format off
 // From the top of the stacking order downwards.
+// Captions are marked for lupdate in the window's context; the window translates them.
 const LabelDesign labelDesigns[] = {
-    {&TavolaWindow::tipo, 2160, 2280, 5295, 1815, "Ok", sans18, 0x00FF00, false, Qt::AlignLeft, false},
+    {&TavolaWindow::tipo, 2160, 2280, 5295, 1815, QT_TRANSLATE_NOOP("orvetta::TavolaWindow", "Ok"), sans18, 0x00FF00,
+     false, Qt::AlignLeft, false},
     {&TavolaWindow::lblnome, 2520, 7200, 5535, 495, "", sans18, 0x00FFFF, false, Qt::AlignLeft, false},
-    {&TavolaWindow::Label12, 120, 7200, 2295, 375, "Il record  è di ", sans18, 0x00FFFF, false, Qt::AlignLeft, false},
+    {&TavolaWindow::Label12, 120, 7200, 2295, 375, QT_TRANSLATE_NOOP("orvetta::TavolaWindow", "Il record  è di "),
+     sans18, 0x00FFFF, false, Qt::AlignLeft, false},
     {&TavolaWindow::lblpunti, 9960, 7080, 270, 555, "0", {"MS Sans Serif", 24, false, false}, 0x00FF00, false,
      Qt::AlignLeft, true},
-    {&TavolaWindow::Label13, 8280, 7200, 1455, 435, "con punti", sans18, 0x00FFFF, false, Qt::AlignLeft, true},
+    {&TavolaWindow::Label13, 8280, 7200, 1455, 435, QT_TRANSLATE_NOOP("orvetta::TavolaWindow", "con punti"), sans18,
+     0x00FFFF, false, Qt::AlignLeft, true},
     {&TavolaWindow::lblnome1, 480, 6360, 1365, 420, "", {"MS Sans Serif", 13.5, true, false}, 0x008000, true,
      Qt::AlignLeft, true},
-    {&TavolaWindow::Label14, 480, 5400, 1425, 420, "Sfidante", {"MS Sans Serif", 13.5, false, false}, 0x008000, true,
-     Qt::AlignHCenter, true},
-    {&TavolaWindow::Label11, 360, 2160, 1575, 375, "Tempo restante", {"MS Sans Serif", 9.75, false, false}, 0xFFFF00,
-     false, Qt::AlignLeft, false},
+    {&TavolaWindow::Label14, 480, 5400, 1425, 420, QT_TRANSLATE_NOOP("orvetta::TavolaWindow", "Sfidante"),
+     {"MS Sans Serif", 13.5, false, false}, 0x008000, true, Qt::AlignHCenter, true},
+    {&TavolaWindow::Label11, 360, 2160, 1575, 375, QT_TRANSLATE_NOOP("orvetta::TavolaWindow", "Tempo restante"),
+     {"MS Sans Serif", 9.75, false, false}, 0xFFFF00, false, Qt::AlignLeft, false},
     {&TavolaWindow::lblconto, 360, 2520, 1575, 495, "00.00.00", {"Arial Black", 12, true, false}, 0xFF0000, true,
      Qt::AlignLeft, false},
-    {&TavolaWindow::Label3, 7440, 3360, 2340, 495, "Risposte totali", sans18, 0x0000FF, true, Qt::AlignLeft, true},
-    {&TavolaWindow::Label1, 3840, 3360, 2520, 495, "Risposte errate", sans18, 0xFF0000, true, Qt::AlignLeft, true},
+    {&TavolaWindow::Label3, 7440, 3360, 2340, 495, QT_TRANSLATE_NOOP("orvetta::TavolaWindow", "Risposte totali"),
+     sans18, 0x0000FF, true, Qt::AlignLeft, true},
+    {&TavolaWindow::Label1, 3840, 3360, 2520, 495, QT_TRANSLATE_NOOP("orvetta::TavolaWindow", "Risposte errate"),
+     sans18, 0xFF0000, true, Qt::AlignLeft, true},
     {&TavolaWindow::lblScore2, 8310, 4080, 555, 885, "0", {"Times New Roman", 36, true, false}, 0xFF00FF, true,
      Qt::AlignHCenter, true},
     {&TavolaWindow::lblScore1, 4830, 4080, 540, 885, "0", {"Times New Roman", 36, true, false}, 0xFF0000, true,
@@ -88,7 +94,8 @@ const LabelDesign labelDesigns[] = {
      Qt::AlignHCenter, true},
     {&TavolaWindow::lblMessage, 1680, 2160, 6615, 615, "", {"MS Sans Serif", 24, true, true}, 0xFF0000, false,
      Qt::AlignHCenter, false},
-    {&TavolaWindow::Label6, 240, 3360, 2565, 495, "Risposte esatte", sans18, 0x00C000, true, Qt::AlignHCenter, true},
+    {&TavolaWindow::Label6, 240, 3360, 2565, 495, QT_TRANSLATE_NOOP("orvetta::TavolaWindow", "Risposte esatte"),
+     sans18, 0x00C000, true, Qt::AlignHCenter, true},
 };
 
 struct ImageDesign {
@@ -106,7 +113,7 @@ const ImageDesign starDesigns[] = {
 };
 // clang-format on
 
-const QString answerTooltip = QStringLiteral("Cliccami");
+const char* const answerTooltip = QT_TRANSLATE_NOOP("orvetta::TavolaWindow", "Cliccami");
 
 } // namespace
 
@@ -145,10 +152,10 @@ void TavolaWindow::createLabels()
             label->setFrameShape(QFrame::Box);
             label->setLineWidth(1);
         }
-        label->setCaption(QString::fromUtf8(design->caption));
+        label->setCaption(tr(design->caption));
         this->*(design->control) = label;
     }
-    lblScore->setToolTip(QStringLiteral("Questo è il tuo punteggio. Forza con il  record"));
+    lblScore->setToolTip(tr("Questo è il tuo punteggio. Forza con il  record"));
     lblnome->setCursor(artwork::pointer(artwork::Pointer::Bolt));
     lblMessage->setCursor(artwork::pointer(artwork::Pointer::IconPointer));
 }
@@ -192,17 +199,17 @@ void TavolaWindow::createWindowedControls()
 
     const QFont buttonFont = makeFont({"MS Sans Serif", 8.25, true, false});
     cmdExit = new PictureButton(surface);
-    cmdExit->setText(QStringLiteral("E&xit"));
+    cmdExit->setText(tr("E&xit"));
     cmdExit->setGeometry(designRect(7680, 5040, 1815, 1095));
     cmdExit->setFont(buttonFont);
     setColor(cmdExit, QPalette::Button, 0xFF8000);
     const QPixmap stop = artwork::picture(artwork::Picture::StopDisc);
     cmdExit->setPictures(stop, stop, stop);
     cmdExit->setCursor(artwork::pointer(artwork::Pointer::WavingHand));
-    cmdExit->setToolTip(QStringLiteral("Allora ti arrendi?"));
+    cmdExit->setToolTip(tr("Allora ti arrendi?"));
 
     cmdNext = new PictureButton(surface);
-    cmdNext->setText(QStringLiteral("&Nuovo calcolo"));
+    cmdNext->setText(tr("&Nuovo calcolo"));
     cmdNext->setGeometry(designRect(4320, 5040, 1815, 1095));
     cmdNext->setFont(buttonFont);
     setColor(cmdNext, QPalette::Button, 0x00C0C0);
@@ -210,7 +217,7 @@ void TavolaWindow::createWindowedControls()
                          artwork::picture(artwork::Picture::StraightFace),
                          artwork::picture(artwork::Picture::LaughingFace));
     cmdNext->setCursor(artwork::pointer(artwork::Pointer::IconPointer));
-    cmdNext->setToolTip(QStringLiteral("Go"));
+    cmdNext->setToolTip(tr("Go"));
 
     const auto fractionBox = [this](const QRect& geometry, const char* text, const char* tooltip) {
         auto* box = new QLineEdit(QString::fromLatin1(text), surface);
@@ -218,29 +225,32 @@ void TavolaWindow::createWindowedControls()
         box->setFont(makeFont({"Arial", 48, true, false}));
         box->setAlignment(Qt::AlignCenter);
         box->setMaxLength(15);
-        box->setToolTip(QString::fromLatin1(tooltip));
+        box->setToolTip(tr(tooltip));
         setColor(box, QPalette::Base, 0x00FFFF);
         return box;
     };
-    txtAnswer = fractionBox(designRect(8640, 120, 1815, 1200), "9", "Inserisci il numeratore  premi il tasto  Invio");
-    Text3 = fractionBox(designRect(8640, 1800, 1815, 1200), "1", "Inserisci il denominatore e  premi il tasto  Invio");
+    txtAnswer = fractionBox(designRect(8640, 120, 1815, 1200), "9",
+                            QT_TR_NOOP("Inserisci il numeratore  premi il tasto  Invio"));
+    Text3 = fractionBox(designRect(8640, 1800, 1815, 1200), "1",
+                        QT_TR_NOOP("Inserisci il denominatore e  premi il tasto  Invio"));
 
     const auto answerButton = [this](const QRect& geometry, const char* caption, QRgb colour,
                                      artwork::Picture picture) {
         auto* button = new OptionButton(surface);
-        button->setText(QString::fromLatin1(caption));
+        button->setText(tr(caption));
         button->setGeometry(geometry);
         button->setIcon(artwork::picture(picture));
         button->setIconSize(QSize(32, 32));
-        button->setToolTip(answerTooltip);
+        button->setToolTip(tr(answerTooltip));
         setColor(button, QPalette::Button, colour);
         return button;
     };
-    Option1 =
-        answerButton(designRect(3120, 120, 2535, 1095), "Frazione impropria", 0xFFFFFF, artwork::Picture::MonsterFace);
-    Option2 = answerButton(designRect(480, 120, 2535, 1095), "Frazione propria", 0x80FF80, artwork::Picture::Creature);
-    Option3 =
-        answerButton(designRect(5760, 120, 2535, 1095), "Frazione apparente", 0xFF0000, artwork::Picture::SunFigure);
+    Option1 = answerButton(designRect(3120, 120, 2535, 1095), QT_TR_NOOP("Frazione impropria"), 0xFFFFFF,
+                           artwork::Picture::MonsterFace);
+    Option2 = answerButton(designRect(480, 120, 2535, 1095), QT_TR_NOOP("Frazione propria"), 0x80FF80,
+                           artwork::Picture::Creature);
+    Option3 = answerButton(designRect(5760, 120, 2535, 1095), QT_TR_NOOP("Frazione apparente"), 0xFF0000,
+                           artwork::Picture::SunFigure);
 
     for (QWidget* button :
          {static_cast<QWidget*>(cmdcalcola), static_cast<QWidget*>(Command1), static_cast<QWidget*>(Option1),
@@ -250,13 +260,13 @@ void TavolaWindow::createWindowedControls()
 
 void TavolaWindow::createMenu()
 {
-    Ciao = menuBar()->addMenu(QStringLiteral("Crediti"));
+    Ciao = menuBar()->addMenu(tr("Crediti"));
     Tmer = Ciao->addAction(QStringLiteral("Via dei Numeratori 1 - 00000 Borgo Frazione"));
     istituto = Ciao->addAction(QStringLiteral("Istituto Comprensivo Tre Quarti - Borgo Frazione"));
-    soft = Ciao->addAction(QStringLiteral("Orvetta 1.0, programma didattico"));
+    soft = Ciao->addAction(tr("Orvetta 1.0, programma didattico"));
     // Commands stand in the menu bar itself, so choosing one runs it at once.
-    Next = menuBar()->addAction(QStringLiteral("NUOVA GARA"));
-    HELP = menuBar()->addAction(QStringLiteral("AIUTO"));
+    Next = menuBar()->addAction(tr("NUOVA GARA"));
+    HELP = menuBar()->addAction(tr("AIUTO"));
 }
 
 void TavolaWindow::setTabOrder()

@@ -1,0 +1,311 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>orvetta::DesktopPlatform</name>
+    <message>
+        <source>Sì</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Errore di run-time &apos;%1&apos;:
+
+%2</source>
+        <translation>Error en tiempo de ejecución &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::RecordDirectory</name>
+    <message>
+        <source>orvetta: record in %1, perché %2 non si può usare (%3)</source>
+        <translation>orvetta: récord en %1, porque %2 no se puede usar (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::RecordProblem</name>
+    <message>
+        <source>la cartella non si conosce</source>
+        <translation>la carpeta es desconocida</translation>
+    </message>
+    <message>
+        <source>manca il programma del record %1</source>
+        <translation>falta el programa del récord %1</translation>
+    </message>
+    <message>
+        <source>non è un file del record</source>
+        <translation>no es un archivo del récord</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico, non un file</source>
+        <translation>es un enlace simbólico, no un archivo</translation>
+    </message>
+    <message>
+        <source>manca e non si può creare</source>
+        <translation>falta y no se puede crear</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>non appartiene al proprietario e al gruppo del record</source>
+        <translation>no pertenece al propietario y al grupo del récord</translation>
+    </message>
+    <message>
+        <source>ha più di un collegamento</source>
+        <translation>tiene más de un enlace</translation>
+    </message>
+    <message>
+        <source>è troppo grande per essere un file del record</source>
+        <translation>es demasiado grande para ser un archivo del récord</translation>
+    </message>
+    <message>
+        <source>il record si sta azzerando</source>
+        <translation>el récord se está poniendo a cero</translation>
+    </message>
+    <message>
+        <source>un&apos;altra partita sta salvando il record da troppo tempo</source>
+        <translation>otra partida lleva demasiado tiempo guardando el récord</translation>
+    </message>
+    <message>
+        <source>il programma che sta salvando il record è fermo</source>
+        <translation>el programa que guarda el récord está detenido</translation>
+    </message>
+    <message>
+        <source>un altro azzeramento del record è in corso</source>
+        <translation>hay otra puesta a cero del récord en curso</translation>
+    </message>
+    <message>
+        <source>non è una cartella del solo gruppo del record</source>
+        <translation>no es una carpeta solo del grupo del récord</translation>
+    </message>
+    <message>
+        <source>un&apos;altra tua partita sta già mettendo da parte un record</source>
+        <translation>otra partida tuya ya está apartando un récord</translation>
+    </message>
+    <message>
+        <source>non è un record in attesa</source>
+        <translation>no es un récord en espera</translation>
+    </message>
+    <message>
+        <source>il punteggio non è un numero intero da 0 a 32767</source>
+        <translation>la puntuación no es un número entero de 0 a 32767</translation>
+    </message>
+    <message>
+        <source>il nome è troppo lungo o contiene un byte nullo</source>
+        <translation>el nombre es demasiado largo o contiene un byte nulo</translation>
+    </message>
+    <message>
+        <source>non è una cartella che solo root può modificare</source>
+        <translation>no es una carpeta que solo root pueda modificar</translation>
+    </message>
+    <message>
+        <source>il nome non si può leggere</source>
+        <translation>no se puede leer el nombre</translation>
+    </message>
+    <message>
+        <source>manca (lo prepara il programma d&apos;installazione)</source>
+        <translation>falta (lo crea el programa de instalación)</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste e non si può creare</source>
+        <translation>la carpeta no existe y no se puede crear</translation>
+    </message>
+    <message>
+        <source>non è una cartella</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>risposta inattesa (uscita %1)</source>
+        <translation>respuesta inesperada (estado de salida %1)</translation>
+    </message>
+    <message>
+        <source>il programma del record non ha finito</source>
+        <translation>el programa del récord no terminó</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::Tavola</name>
+    <message>
+        <source>Fai attenzione</source>
+        <translation>Presta atención</translation>
+    </message>
+    <message>
+        <source>Sei mitico</source>
+        <translation>Eres genial</translation>
+    </message>
+    <message>
+        <source>Sei  un campione</source>
+        <translation>Eres un campeón</translation>
+    </message>
+    <message>
+        <source>Sei veramente un asso</source>
+        <translation>Eres un verdadero as</translation>
+    </message>
+    <message>
+        <source>Tempo scaduto</source>
+        <translation>Se acabó el tiempo</translation>
+    </message>
+    <message>
+        <source>%1 devi solo ripassare le caratteristiche dei vari tipi di frazioni e cliccare sul pulsante corrispondente.  Ciao</source>
+        <translation>%1, solo tienes que repasar las características de los distintos tipos de fracciones y hacer clic en el botón correspondiente. ¡Hasta luego!</translation>
+    </message>
+    <message>
+        <source>INIZIAMO UNA NUOVA GARA  ?</source>
+        <translation>¿EMPEZAMOS UNA NUEVA PARTIDA?</translation>
+    </message>
+    <message>
+        <source>INIZIARE NUOVA GARA</source>
+        <translation>EMPEZAR UNA NUEVA PARTIDA</translation>
+    </message>
+    <message>
+        <source>Vuoi veramente lasciarmi  ?</source>
+        <translation>¿De verdad quieres dejarme?</translation>
+    </message>
+    <message>
+        <source>Uscire dal programma</source>
+        <translation>Salir del programa</translation>
+    </message>
+    <message>
+        <source>Tipo non corrispondente</source>
+        <translation>No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>Il tuo record sarà registrato appena il computer lo permette.</source>
+        <translation>Tu récord se guardará en cuanto el ordenador lo permita.</translation>
+    </message>
+    <message>
+        <source>Ok ho registrato il tuo record, C A M P I O N E&quot;</source>
+        <translation>Vale, he guardado tu récord, C A M P E Ó N</translation>
+    </message>
+    <message>
+        <source>Impossibile trovare il percorso
+%1</source>
+        <translation>No se encontró la ruta
+%1</translation>
+    </message>
+    <message>
+        <source>Come ti chiami?</source>
+        <translation>¿Cómo te llamas?</translation>
+    </message>
+    <message>
+        <source> %1 vediamo se sei un vero campione  </source>
+        <translation>%1, vamos a ver si eres un auténtico campeón</translation>
+    </message>
+    <message>
+        <source>Errore di accesso al percorso/file
+%1: %2</source>
+        <translation>Error de acceso a la ruta o al archivo
+%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::TavolaWindow</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Il record  è di </source>
+        <translation>Récord de </translation>
+    </message>
+    <message>
+        <source>con punti</source>
+        <translation>con</translation>
+    </message>
+    <message>
+        <source>Sfidante</source>
+        <translation>Aspirante</translation>
+    </message>
+    <message>
+        <source>Tempo restante</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>Risposte totali</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Risposte errate</source>
+        <translation>Incorrectas</translation>
+    </message>
+    <message>
+        <source>Risposte esatte</source>
+        <translation>Correctas</translation>
+    </message>
+    <message>
+        <source>Cliccami</source>
+        <translation>Haz clic aquí</translation>
+    </message>
+    <message>
+        <source>Questo è il tuo punteggio. Forza con il  record</source>
+        <translation>Esta es tu puntuación. A por el récord</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Allora ti arrendi?</source>
+        <translation>¿Entonces te rindes?</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo calcolo</source>
+        <translation>&amp;Nueva cuenta</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Inserisci il numeratore  premi il tasto  Invio</source>
+        <translation>Escribe el numerador y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>Inserisci il denominatore e  premi il tasto  Invio</source>
+        <translation>Escribe el denominador y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>Frazione impropria</source>
+        <translation>Fracción impropia</translation>
+    </message>
+    <message>
+        <source>Frazione propria</source>
+        <translation>Fracción propia</translation>
+    </message>
+    <message>
+        <source>Frazione apparente</source>
+        <translation>Fracción aparente</translation>
+    </message>
+    <message>
+        <source>Crediti</source>
+        <translation>Créditos</translation>
+    </message>
+    <message>
+        <source>Orvetta 1.0, programma didattico</source>
+        <translation>Orvetta 1.0, programa educativo</translation>
+    </message>
+    <message>
+        <source>NUOVA GARA</source>
+        <translation>NUEVA PARTIDA</translation>
+    </message>
+    <message>
+        <source>AIUTO</source>
+        <translation>AYUDA</translation>
+    </message>
+</context>
+</TS>
