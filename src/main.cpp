@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/DesktopPlatform.h"
+#include "desktop/translations.h"
 #include "game/Tavola.h"
 #include "window/desktop_style.h"
-#include "desktop/translations.h"
 
 #include <QApplication>
 #include <QLocale>

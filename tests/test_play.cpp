@@ -3,9 +3,9 @@
 // releases on the picture buttons (any typed text judged as the rules say),
 // what each new question clears and keeps, the background, the window, the
 // clock tick by tick and the menu commands; and all of it in each language.
+#include "desktop/translations.h"
 #include "game_fixture.h"
 #include "window/desktop_style.h"
-#include "desktop/translations.h"
 
 #include <QImage>
 #include <QMenuBar>
