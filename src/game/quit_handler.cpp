@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Tavola.h"
 #include "numbers/number_text.h"
+#include "records/record_format.h"
 #include "window/TavolaWindow.h"
 
 namespace orvetta {
@@ -14,7 +15,7 @@ void Tavola::cmdExit_Click()
     // From here on the game is over: no tick may run behind the last box.
     form_->Timer1->setEnabled(false);
 
-    const double record = lenientValue(form_->lblpunti->caption());
+    const double record = recordValue(form_->lblpunti->caption());
     const std::optional<double> score = strictValue(form_->lblScore->caption());
     if (!score) {
         fail(13, QStringLiteral("Tipo non corrispondente"));
