@@ -3,6 +3,10 @@
 #include "platform/DesktopPlatform.h"
 #include "platform/desktop_setup.h"
 
+#ifdef Q_OS_WIN
+#include "platform/record_reset_windows.h"
+#endif
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
@@ -14,6 +18,11 @@ int main(int argc, char* argv[])
     orvetta::prepareDesktop();
 
     orvetta::DesktopPlatform platform;
+#ifdef Q_OS_WIN
+    // The Start-menu entry for teachers: no game, only the reset.
+    if (QApplication::arguments().contains(orvetta::resetArgument))
+        return orvetta::resetAsAdministrator(platform);
+#endif
     orvetta::Tavola tavola(platform);
     tavola.Show();
     return QApplication::exec();

@@ -98,6 +98,14 @@ constexpr std::string_view preparedFiles[] = {scoreFileName, holderFileName, loc
 
 } // namespace
 
+QString WindowsRecordFiles::machineDirectory()
+{
+    char buffer[128];
+    const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
+    return length == 0 || length >= sizeof buffer ? QString()
+                                                  : QString::fromLocal8Bit(buffer, static_cast<qsizetype>(length));
+}
+
 WindowsRecordFiles::WindowsRecordFiles(QString directory, Layout layout)
     : directory_(QDir::toNativeSeparators(directory)),
       layout_(layout),
