@@ -4,6 +4,10 @@
 #include "game/Tavola.h"
 #include "window/desktop_style.h"
 
+#ifdef Q_OS_WIN
+#include "desktop/record_reset_windows.h"
+#endif
+
 #include <QApplication>
 #include <QLocale>
 
@@ -18,6 +22,11 @@ int main(int argc, char* argv[])
     const orvetta::Translations translations(QLocale::system().uiLanguages());
 
     orvetta::DesktopPlatform platform;
+#ifdef Q_OS_WIN
+    // The Start-menu entry for teachers: no game, only the reset.
+    if (QApplication::arguments().contains(orvetta::resetArgument))
+        return orvetta::resetAsAdministrator(platform);
+#endif
     orvetta::Tavola tavola(platform);
     tavola.Show();
     return QApplication::exec();

@@ -11,7 +11,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 
 #include <cmath>
@@ -199,6 +202,77 @@ private slots:
         // Inside lblScore's box but away from its digit, the gradient shows through.
         const QPoint inside = w.lblScore->geometry().topLeft() + QPoint(3, 3);
         QCOMPARE(image.pixelColor(inside), image.pixelColor(820, inside.y()));
+    }
+
+    // Maximised, the window shows every control in the design's proportions,
+    // shrunk as a whole where the screen is too small at its scale.
+    void theWholeDesignShows()
+    {
+        Game game;
+        TavolaWindow& w = game.w();
+        const QRect screen = w.screen()->availableGeometry();
+        // Maximised, give or take the rounding of a scale.
+        QTRY_VERIFY(qAbs(w.frameGeometry().width() - screen.width()) <= 1
+                    && qAbs(w.frameGeometry().height() - screen.height()) <= 1);
+        const auto controls = [&] {
+            QRect box;
+            for (const QWidget* control : w.surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                box |= control->geometry();
+            return box;
+        };
+        const QRect shown = controls();
+        QVERIFY2(w.surface->rect().contains(shown) && screen.contains(w.surface->mapToGlobal(shown.bottomRight())),
+                 qPrintable(QStringLiteral("controls up to (%1, %2) on a surface of %3x%4, a screen of %5x%6")
+                                .arg(shown.right())
+                                .arg(shown.bottom())
+                                .arg(w.surface->width())
+                                .arg(w.surface->height())
+                                .arg(screen.width())
+                                .arg(screen.height())));
+        w.showNormal();
+        w.applyDesignGeometry();
+        const QRect designed = controls();
+        QVERIFY(shown.size() == designed.size()
+                || qAbs(double(shown.width()) / designed.width() - double(shown.height()) / designed.height()) < 0.02);
+    }
+
+    // The same on the screens of a school, each in a process of its own, at
+    // the scale Windows or QT_SCALE_FACTOR gives. The offscreen screen has no
+    // taskbar and no title bar: the 40 and about 31 pixels that Windows takes
+    // for them at 100% come off its height.
+    void theWholeDesignShowsOnEveryScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("scale");
+        for (const char* scale : {"1", "1.25", "1.5"})
+            QTest::addRow("1366x768 at %s", scale) << QSize(1366, 768) << scale;
+        for (const char* scale : {"1", "1.25", "1.5", "1.75", "2"})
+            QTest::addRow("1920x1080 at %s", scale) << QSize(1920, 1080) << scale;
+    }
+    void theWholeDesignShowsOnEveryScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, scale);
+        QTemporaryDir dir;
+        QFile config(dir.filePath(QStringLiteral("screen.json")));
+        const QByteArray json = QStringLiteral("{\"screens\": [{\"name\": \"s\", \"width\": %1, \"height\": %2}]}")
+                                    .arg(screen.width())
+                                    .arg(screen.height() - qRound(71 * scale.toDouble()))
+                                    .toUtf8();
+        QVERIFY(config.open(QIODevice::WriteOnly) && config.write(json) == json.size());
+        config.close();
+        QProcess run;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        // A path would hold a colon on Windows: the file is named from the working directory.
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=screen.json"));
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+        run.setProcessEnvironment(environment);
+        run.setWorkingDirectory(dir.path());
+        run.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("theWholeDesignShows"), QStringLiteral("-o"), QStringLiteral("report.txt,txt")});
+        QVERIFY(run.waitForFinished(60000));
+        QFile report(dir.filePath(QStringLiteral("report.txt")));
+        QVERIFY2(run.exitCode() == 0, report.open(QIODevice::ReadOnly) ? report.readAll().constData() : "no report");
     }
 
     void keysCommandsAndTheCloseBox()

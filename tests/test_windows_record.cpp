@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
+#include <random>
+
 #include <windows.h>
 
 using namespace orvetta;
@@ -46,15 +48,19 @@ QStringList windowsDirectoryListing()
 }
 
 // The record's files as the installer leaves them: the pair given, an empty
-// lock and journal; `missing` is left out.
-void install(const QByteArray& score, const QByteArray& holder, const QString& missing = {})
+// lock, the journal given; `missing` is left out.
+void install(const QByteArray& score, const QByteArray& holder, const QByteArray& journal = {},
+             const QString& missing = {})
 {
     for (const QString& name : installedFiles) {
         QFile::remove(windowsFile(name));
         if (name == missing)
             continue;
         QFile file(windowsFile(name));
-        const QByteArray bytes = name == scoreFile ? score : name == nameFile ? holder : QByteArray();
+        const QByteArray bytes = name == scoreFile                           ? score
+                                 : name == nameFile                          ? holder
+                                 : name == QStringLiteral("fraprod.journal") ? journal
+                                                                             : QByteArray();
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
 }
@@ -76,36 +82,68 @@ private slots:
             QFile::remove(windowsFile(name));
     }
 
-    // The installed game reads the record the installer kept or made, saves a
-    // higher score in the ANSI code page, and leaves nothing new beside it.
+    // The installed game reads the record the installer kept or made, or
+    // whatever a teacher or a pupil wrote there, saves a higher score in the
+    // ANSI code page, and leaves nothing new beside it.
     void theInstalledRecord_data()
     {
         QTest::addColumn<QByteArray>("storedScore");
         QTest::addColumn<QByteArray>("storedHolder");
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QString>("shown"); // the score and the holder, each with its line end
         QTest::addColumn<int>("score");
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("saved");
-        const QByteArray oldHolder = QString::fromUtf8("Niccolò\r\n").toLocal8Bit();
-        QTest::newRow("an old game's record, beaten") << QByteArray("12\r\n") << oldHolder << 13 << "Bea" << true;
-        QTest::newRow("an old game's record, kept") << QByteArray("12\r\n") << oldHolder << 12 << "Bea" << false;
+        const QString niccolo = QString::fromUtf8("Niccolò\r\n");
+        const QByteArray oldHolder = niccolo.toLocal8Bit();
+        const QByteArray utf8Mark = "\xef\xbb\xbf";
+        const auto utf16 = [](const QString& text) {
+            return QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        };
+        std::mt19937 rng(31);
+        QByteArray junk(70 * 1024, '\0');
+        for (char& byte : junk)
+            byte = static_cast<char>(rng());
+        QTest::newRow("an old game's record, beaten")
+            << QByteArray("12\r\n") << oldHolder << QByteArray() << "12\r\n" + niccolo << 13 << "Bea" << true;
+        QTest::newRow("an old game's record, kept")
+            << QByteArray("12\r\n") << oldHolder << QByteArray() << "12\r\n" + niccolo << 12 << "Bea" << false;
         QTest::newRow("a fresh installation, accented name")
-            << QByteArray() << QByteArray() << 1 << QString::fromUtf8("Nicolò È") << true;
+            << QByteArray() << QByteArray() << QByteArray() << QString() << 1 << QString::fromUtf8("Nicolò È") << true;
+        QTest::newRow("Notepad's UTF-8 with its mark, kept")
+            << utf8Mark + "5\r\n"
+            << utf8Mark + niccolo.toUtf8() << QByteArray() << "5\r\n" + niccolo << 1 << "Bea" << false;
+        QTest::newRow("Notepad's UTF-16, kept")
+            << utf16("5\r\n") << utf16(niccolo) << QByteArray() << "5\r\n" + niccolo << 1 << "Bea" << false;
+        QTest::newRow("Notepad's UTF-16, beaten")
+            << utf16("5\r\n") << utf16(niccolo) << QByteArray() << "5\r\n" + niccolo << 6 << "Bea" << true;
+        QTest::newRow("Notepad's UTF-8 name")
+            << QByteArray("12\r\n") << niccolo.toUtf8() << QByteArray() << "12\r\n" + niccolo << 12 << "Bea" << false;
+        QTest::newRow("a score no game reaches")
+            << QByteArray("99999\r\n") << oldHolder << QByteArray() << "99999\r\n" + niccolo << 1 << "Bea" << true;
+        QTest::newRow("70 KB of junk in the journal")
+            << QByteArray("12\r\n") << oldHolder << junk << "12\r\n" + niccolo << 13 << "Bea" << true;
+        QTest::newRow("70 KB of junk after the score")
+            << "7\r\n" + junk << oldHolder << QByteArray() << "7\r\n" + niccolo << 8 << "Bea" << true;
+        QTest::newRow("70 KB of a score without a line end")
+            << QByteArray(70 * 1024, '9') << oldHolder << QByteArray() << niccolo << 1 << "Bea" << true;
     }
     void theInstalledRecord()
     {
         QFETCH(QByteArray, storedScore);
         QFETCH(QByteArray, storedHolder);
+        QFETCH(QByteArray, journal);
+        QFETCH(QString, shown);
         QFETCH(int, score);
         QFETCH(QString, name);
         QFETCH(bool, saved);
-        install(storedScore, storedHolder);
+        install(storedScore, storedHolder, journal);
         const QStringList before = windowsDirectoryListing();
         Game game(name, false);
         game.platform.machineRecord = true;
         game.tavola->Show();
         QCOMPARE(game.state().cartellaWin, windowsDirectory() + QLatin1Char('\\'));
-        QCOMPARE(game.w().lblpunti->caption(), QString::fromLocal8Bit(storedScore));
-        QCOMPARE(game.w().lblnome->caption(), QString::fromLocal8Bit(storedHolder));
+        QCOMPARE(game.w().lblpunti->caption() + game.w().lblnome->caption(), shown);
         game.quitWithScore(score);
         QCOMPARE(game.boxCount(congratulation), saved ? 1 : 0);
         QCOMPARE(bytesOf(windowsFile(scoreFile)) + bytesOf(windowsFile(nameFile)),
@@ -128,7 +166,7 @@ private slots:
     {
         QFETCH(QString, missing);
         if (!missing.isEmpty()) {
-            install("12\r\n", "Leo\r\n", missing);
+            install("12\r\n", "Leo\r\n", {}, missing);
             if (missing == scoreFile)
                 QVERIFY(QDir().mkdir(windowsFile(scoreFile)));
         }

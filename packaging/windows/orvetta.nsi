@@ -9,6 +9,12 @@
 ; byte where an older game left it, the lock and the journal of a save in
 ; progress) and lets the group Users read and write those four files and
 ; nothing else. Uninstalling keeps the record.
+;
+; Exit codes, for deployment scripts (/S shows no box and says it so):
+;   0 installed; 1 cancelled; 2 stopped part way (a file that could not be
+;   written or given its rights); 3 nothing installed, a folder in the
+;   Windows directory has the name of a record file; 5 nothing installed,
+;   not run as administrator.
 
 Unicode true
 Target amd64-unicode
@@ -16,6 +22,7 @@ SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
+!include "FileFunc.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvetta"
 ; The local group Users, by its well-known SID: its name is translated.
@@ -24,6 +31,8 @@ SetCompressor /SOLID lzma
 Name "Orvetta"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Orvetta"
+; An upgrade goes where the last installation went.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 ShowInstDetails show
 ShowUninstDetails show
@@ -48,6 +57,16 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Italian"
 
+; Stops before anything is installed when $WINDIR\<name> is a folder, where
+; the game needs a file of its own.
+!macro RefuseFolderAt name
+  ${If} ${FileExists} "$WINDIR\${name}\*.*"
+    MessageBox MB_ICONSTOP|MB_OK "$WINDIR\${name} è una cartella, ma Orvetta vi deve tenere un file del record.$\n$\nSpostala o rinominala, poi installa di nuovo. Non è stato installato nulla." /SD IDOK
+    SetErrorLevel 3
+    Quit
+  ${EndIf}
+!macroend
+
 Function .onInit
   UserInfo::GetAccountType
   Pop $0
@@ -56,6 +75,10 @@ Function .onInit
     SetErrorLevel 5
     Quit
   ${EndIf}
+  !insertmacro RefuseFolderAt "fraprod.txt"
+  !insertmacro RefuseFolderAt "fraprod1.txt"
+  !insertmacro RefuseFolderAt "fraprod.lock"
+  !insertmacro RefuseFolderAt "fraprod.journal"
   SetShellVarContext all
 FunctionEnd
 
@@ -66,9 +89,6 @@ FunctionEnd
 ; Makes $WINDIR\<name> when it is missing (a file already there is kept as it
 ; is) and lets Users read and write it.
 !macro PrepareRecordFile name
-  ${If} ${FileExists} "$WINDIR\${name}\*.*"
-    Abort "$WINDIR\${name} è una cartella, non un file del record."
-  ${EndIf}
   ${IfNot} ${FileExists} "$WINDIR\${name}"
     ClearErrors
     FileOpen $0 "$WINDIR\${name}" w
@@ -87,16 +107,19 @@ FunctionEnd
 !macroend
 
 Section "Orvetta"
+  ; The record first: where it cannot be prepared, no program is left behind.
+  !insertmacro PrepareRecordFile "fraprod.txt"
+  !insertmacro PrepareRecordFile "fraprod1.txt"
+  !insertmacro PrepareRecordFile "fraprod.lock"
+  !insertmacro PrepareRecordFile "fraprod.journal"
+
   SetOutPath "$INSTDIR"
   File "/oname=orvetta.exe" "${PROGRAM}"
   File "/oname=COPYING.txt" "${LICENCE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Orvetta.lnk" "$INSTDIR\orvetta.exe"
-
-  !insertmacro PrepareRecordFile "fraprod.txt"
-  !insertmacro PrepareRecordFile "fraprod1.txt"
-  !insertmacro PrepareRecordFile "fraprod.lock"
-  !insertmacro PrepareRecordFile "fraprod.journal"
+  ; For teachers: the game asks for an administrator's rights before the reset.
+  CreateShortcut "$SMPROGRAMS\Azzera il record di Orvetta.lnk" "$INSTDIR\orvetta.exe" "/reset" "$INSTDIR\orvetta.exe" 0
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Orvetta"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -107,11 +130,14 @@ Section "Orvetta"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 ; The record files stay, for the next installation to find.
 Section "Uninstall"
   Delete "$SMPROGRAMS\Orvetta.lnk"
+  Delete "$SMPROGRAMS\Azzera il record di Orvetta.lnk"
   Delete "$INSTDIR\orvetta.exe"
   Delete "$INSTDIR\COPYING.txt"
   Delete "$INSTDIR\uninstall.exe"

@@ -8,7 +8,6 @@
 
 #ifdef Q_OS_WIN
 #include "records/windows/record_files_windows.h"
-#include <windows.h>
 #else
 #include "records/posix/own_record_files.h"
 #include <QFile>
@@ -151,11 +150,7 @@ FileResult<QString> DesktopPlatform::useOwnDirectory(const QString& directory)
 #ifdef Q_OS_WIN
 FileResult<QString> DesktopPlatform::recordDirectory()
 {
-    char buffer[128];
-    const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
-    const QString windows = length == 0 || length >= sizeof buffer
-                                ? QString()
-                                : QString::fromLocal8Bit(buffer, static_cast<qsizetype>(length));
+    const QString windows = WindowsRecordFiles::machineDirectory();
     // The installer makes the record's files in the Windows directory and lets
     // every player change them, but a standard user may create nothing there:
     // without those files the record stays with the user.

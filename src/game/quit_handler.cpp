@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Tavola.h"
 #include "numbers/number_text.h"
+#include "seam/record_text.h"
 #include "window/TavolaWindow.h"
 
 namespace orvetta {
@@ -13,7 +14,7 @@ void Tavola::cmdExit_Click()
     // From here on the game is over: no tick may run behind the last box.
     form_->Timer1->setEnabled(false);
 
-    const double record = lenientValue(form_->lblpunti->caption());
+    const double record = recordValue(form_->lblpunti->caption());
     const std::optional<double> score = strictValue(form_->lblScore->caption());
     if (!score) {
         fail(13, tr("Tipo non corrispondente"));

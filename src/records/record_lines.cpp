@@ -109,9 +109,36 @@ std::optional<std::string> holderLine(std::string_view name, NameEncoding encodi
     return (encoding == NameEncoding::Utf8 ? plainText(name) : withoutAsciiControls(name)) + "\r\n";
 }
 
+namespace {
+
+// The score file's text as single bytes: after a UTF-8 mark as it stands,
+// after a UTF-16 mark one byte a unit, '?' for each unit beyond ASCII.
+std::string scoreText(std::string_view content)
+{
+    if (content.starts_with("\xEF\xBB\xBF"))
+        return std::string(content.substr(3));
+    const bool littleEndian = content.starts_with("\xFF\xFE");
+    if (!littleEndian && !content.starts_with("\xFE\xFF"))
+        return std::string(content);
+    std::string text;
+    for (std::size_t i = 2; i + 1 < content.size(); i += 2) {
+        const auto low = static_cast<unsigned char>(content[littleEndian ? i : i + 1]);
+        const auto high = static_cast<unsigned char>(content[littleEndian ? i + 1 : i]);
+        text += high == 0 && low < 0x80 ? static_cast<char>(low) : '?';
+    }
+    return text;
+}
+
+} // namespace
+
+double countedRecord(double stored)
+{
+    return stored > maxRecordScore ? 0.0 : stored;
+}
+
 double recordValue(std::string_view content)
 {
-    return lenientNumber(content);
+    return countedRecord(lenientNumber(scoreText(content)));
 }
 
 } // namespace orvetta

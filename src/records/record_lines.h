@@ -52,7 +52,13 @@ std::optional<std::string> holderLine(std::string_view name, NameEncoding encodi
 // valid UTF-8 that shows as itself.
 std::string plainText(std::string_view utf8);
 
-// The number a record-score file stands for: the number its text begins with.
+// The number a record-score file stands for: the number its text begins
+// with, after the byte order mark Notepad may have saved it with (UTF-8, or
+// UTF-16 in either order). A score no game reaches counts as no record.
 double recordValue(std::string_view content);
+
+// A stored score as a save weighs it: one above 32767, which no game can
+// beat, counts as no record, so that a typing slip does not stand for ever.
+double countedRecord(double stored);
 
 } // namespace orvetta

@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace orvetta {
 namespace {
 
@@ -135,6 +137,12 @@ TavolaWindow::TavolaWindow(Platform& platform, std::function<void()> onTimer1)
     createMenu();
     setTabOrder();
 
+    for (QWidget* control : surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        design_.push_back({control, control->geometry(), control->font(), button ? button->iconSize() : QSize()});
+    }
+    surface->installEventFilter(this);
+
     Timer1 = platform.createTimer(this, std::move(onTimer1));
     Timer1->setInterval(1000);
     Timer1->setEnabled(true);
@@ -172,7 +180,7 @@ void TavolaWindow::createPictures()
     for (auto design = std::rbegin(starDesigns); design != std::rend(starDesigns); ++design) {
         auto* image = new QLabel(surface);
         image->setGeometry(designRect(design->left, design->top, design->width, design->height));
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        image->setScaledContents(true); // the star's own size in the design
         image->setPixmap(star);
         Image4[static_cast<size_t>(design->index)] = image;
     }
@@ -280,6 +288,40 @@ void TavolaWindow::applyDesignGeometry()
 {
     const int menuHeight = menuBar()->sizeHint().height();
     setGeometry(QRect(designClientPosition - QPoint(0, menuHeight), designClientSize + QSize(0, menuHeight)));
+}
+
+// A screen too small for the design, as at 150% on 1366x768, shrinks it as
+// a whole, so that every control stays in sight in its proportions.
+bool TavolaWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == surface && event->type() == QEvent::Resize && !surface->size().isEmpty())
+        zoomTo(std::min({1.0, double(surface->width()) / designClientSize.width(),
+                         double(surface->height()) / designClientSize.height()}));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TavolaWindow::zoomTo(double zoom)
+{
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    const auto scaled = [zoom](int design) { return qRound(design * zoom); };
+    for (const DesignPlace& place : design_) {
+        QFont font = place.font;
+        font.setPointSizeF(place.font.pointSizeF() * zoom);
+        place.control->setFont(font);
+        const QRect& r = place.rect;
+        const QPoint topLeft(scaled(r.left()), scaled(r.top()));
+        if (auto* label = qobject_cast<Label*>(place.control); label && label->autoSize()) {
+            label->move(topLeft);
+            label->resize(label->sizeHint());
+        } else {
+            // From the zoomed edges, so that controls that touch go on touching.
+            place.control->setGeometry(QRect(topLeft, QPoint(scaled(r.right() + 1) - 1, scaled(r.bottom() + 1) - 1)));
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(place.control))
+            button->setIconSize(place.iconSize * zoom);
+    }
 }
 
 void TavolaWindow::resizeEvent(QResizeEvent* event)

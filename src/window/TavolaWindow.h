@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace orvetta {
 
@@ -83,6 +84,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createLabels();
@@ -90,6 +92,18 @@ private:
     void createWindowedControls();
     void createMenu();
     void setTabOrder();
+    // Every control at `zoom` times its design place and size, fonts and pictures included.
+    void zoomTo(double zoom);
+
+    // A control of the surface as designed, to zoom from.
+    struct DesignPlace {
+        QWidget* control;
+        QRect rect;
+        QFont font;
+        QSize iconSize;
+    };
+    std::vector<DesignPlace> design_;
+    double zoom_ = 1;
 };
 
 } // namespace orvetta

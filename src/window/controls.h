@@ -22,6 +22,7 @@ public:
     Label(QWidget* parent, bool autoSize);
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
+    bool autoSize() const { return autoSize_; }
     void setForeColor(std::uint32_t bgr);
     std::uint32_t foreColor() const;
 

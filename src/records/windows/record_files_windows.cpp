@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <algorithm>
 #include <utility>
 #include <windows.h>
 
@@ -63,9 +64,10 @@ public:
     HANDLE handle() const { return handle_; }
     HANDLE release() { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
 
-    StoreResult<std::string> readAll()
+    // The first `limit` bytes at most.
+    StoreResult<std::string> readAll(long long limit)
     {
-        std::string bytes(static_cast<size_t>(size_), '\0');
+        std::string bytes(static_cast<size_t>(std::min(size_, limit)), '\0');
         DWORD done = 0;
         if (!bytes.empty() && (!ReadFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr)))
             return {std::nullopt, problemAt(path_, lastError())};
@@ -95,6 +97,14 @@ private:
 constexpr std::string_view preparedFiles[] = {scoreFileName, holderFileName, lockFileName, journalFileName};
 
 } // namespace
+
+QString WindowsRecordFiles::machineDirectory()
+{
+    char buffer[128];
+    const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
+    return length == 0 || length >= sizeof buffer ? QString()
+                                                  : QString::fromLocal8Bit(buffer, static_cast<qsizetype>(length));
+}
 
 WindowsRecordFiles::WindowsRecordFiles(QString directory, Layout layout)
     : directory_(QDir::toNativeSeparators(directory)),
@@ -171,10 +181,14 @@ StoreResult<std::string> WindowsRecordFiles::read(StoreFile file)
     FileHandle content(path, GENERIC_READ, layout_ == Layout::Own);
     if (content.problem())
         return {std::nullopt, content.problem()};
-    if (content.size() > maxRecordFileBytes)
-        return {std::nullopt, problemAt(path, QStringLiteral("è troppo grande per essere un file del record"),
-                                        StoreFailure::Unusable)};
-    return content.readAll();
+    StoreResult<std::string> bytes = content.readAll(maxRecordFileBytes);
+    if (!bytes || content.size() <= maxRecordFileBytes || file == StoreFile::Journal)
+        return bytes; // a journal that big never decodes: it is dropped under the lock
+    // Every player may write these files, so one too big for a record must
+    // not end the game: it reads as its first line, or as no record.
+    const size_t lineEnd = bytes.value->find('\n');
+    bytes.value->resize(lineEnd == std::string::npos ? 0 : lineEnd + 1);
+    return bytes;
 }
 
 StoreProblem WindowsRecordFiles::write(StoreFile file, const std::string& bytes)

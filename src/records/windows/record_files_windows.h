@@ -38,6 +38,9 @@ public:
     // Whether every file of a prepared directory is there, a plain file that
     // this user may read and change.
     static StoreProblem checkPrepared(const QString& directory);
+    // The Windows directory (GetWindowsDirectoryA), where the installer
+    // prepares the record; empty when Windows does not say.
+    static QString machineDirectory();
 
 private:
     QString pathOf(std::string_view name) const;
