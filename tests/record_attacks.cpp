@@ -193,12 +193,14 @@ public:
     // Ended where it is, and its group, if it takes longer than `most`.
     Run wait(std::chrono::milliseconds most = 120s)
     {
-        pollfd ended = {reaped_ ? -1 : static_cast<int>(::syscall(SYS_pidfd_open, pid_, 0)), POLLIN, 0};
-        if (!reaped_ && ::poll(&ended, 1, static_cast<int>(most / 1ms)) == 0)
-            ::kill(-pid_, SIGKILL), ::kill(pid_, SIGKILL);
-        while (!reaped_ && ::waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {
+        if (!std::exchange(reaped_, true)) {
+            pollfd ended = {static_cast<int>(::syscall(SYS_pidfd_open, pid_, 0)), POLLIN, 0};
+            if (::poll(&ended, 1, static_cast<int>(most / 1ms)) == 0)
+                ::kill(-pid_, SIGKILL), ::kill(pid_, SIGKILL);
+            while (::waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {
+            }
+            ::close(ended.fd);
         }
-        reaped_ = ::close(ended.fd) || true;
         return {WIFEXITED(status_) ? WEXITSTATUS(status_) : 128 + WTERMSIG(status_), out(), err(),
                 (Clock::now() - start_) / 1ms};
     }
@@ -488,38 +490,26 @@ void playing(const std::string& laidOut)
     // noncharacter, a private-use character, Hangul fillers, blank Braille
     // patterns, bytes of no character, line and paragraph separators,
     // zero-width spaces, control and bidirectional characters.
-    using Blanked = std::tuple<int, std::string, std::string>;
-    for (const auto& [score, name, stored] :
-         std::vector<Blanked>{{1, "A\u034FB\uFE0FC\U000E0100D\u180BE", "A B C D E"},
-                              {2, "F\u17B4G\U000E0000H\uFFFEI\uE000J", "F G H I J"},
-                              {3, "\u3164", " "},
-                              {4, "\u115F\u1160", "  "},
-                              {5, "\uFFA0", " "},
-                              {6, "\u2800\u2800", "  "},
-                              {12, "A\233B\377C\300\212D\u2028E\u2029F\u200BG", "A B C  D E F G"},
-                              {13, "A\033[31mB\007C\177D\u202EE\302\233F\tG", "A [31mB C D E F G"}}) {
-        ask(martina, cat("save ", score), name);
-        expectRecord(cat(score), stored, "'" + shown(name) + "' is stored as blanks in the record");
-        expect(lastHistory(1, "5"), stored + "\n", "and in the history");
+    for (const std::string& row :
+         {"1|A\u034FB\uFE0FC\U000E0100D\u180BE|A B C D E"s, "2|F\u17B4G\U000E0000H\uFFFEI\uE000J|F G H I J"s,
+          "3|\u3164| "s, "4|\u115F\u1160|  "s, "5|\uFFA0| "s, "6|\u2800\u2800|  "s,
+          "12|A\233B\377C\300\212D\u2028E\u2029F\u200BG|A B C  D E F G"s,
+          "13|A\033[31mB\007C\177D\u202EE\302\233F\tG|A [31mB C D E F G"s}) {
+        const std::vector<std::string> blanked = split(row, '|'); // score, name, as stored
+        ask(martina, "save " + blanked[0], blanked[1]);
+        expectRecord(blanked[0], blanked[2], "'" + shown(blanked[1]) + "' is stored as blanks in the record");
+        expect(lastHistory(1, "5"), blanked[2] + "\n", "and in the history");
     }
 
     ask(martina, "save 14", "Martina");
-    using Refused = std::tuple<int, std::string, std::string>;
-    for (const auto& [status, args, name] : std::vector<Refused>{{65, "save 32768", "Leo"},
-                                                                 {65, "save -1", "Leo"},
-                                                                 {65, "save 012", "Leo"},
-                                                                 {65, "save 1e3", "Leo"},
-                                                                 {65, "save ''", "Leo"},
-                                                                 {65, "save 20", std::string(5000, 'a')},
-                                                                 {65, "save 20", "Le\0o"s},
-                                                                 {64, "", ""},
-                                                                 {64, "read extra", ""},
-                                                                 {64, "write 20", "Leo"},
-                                                                 {77, "history", ""},
-                                                                 {77, "reset", ""},
-                                                                 {64, "reset now", ""}}) {
-        const Run refused = ask(martina, args, name);
-        check(refused.status == status && !refused.err.empty(), cat("'", args, "' is refused"), refused.seen());
+    for (const std::string& row :
+         {"65|save 32768|Leo"s, "65|save -1|Leo"s, "65|save 012|Leo"s, "65|save 1e3|Leo"s, "65|save ''|Leo"s,
+          "65|save 20|"s + std::string(5000, 'a'), "65|save 20|Le\0o"s, "64||"s, "64|read extra|"s, "64|write 20|Leo"s,
+          "77|history|"s, "77|reset|"s, "64|reset now|"s}) {
+        const std::vector<std::string> refusal = split(row, '|'); // status, arguments, name
+        const Run refused = ask(martina, refusal[1], refusal[2]);
+        check(refused.status == std::stoi(refusal[0]) && !refused.err.empty(), "'" + refusal[1] + "' is refused",
+              refused.seen());
     }
     expectRecord("14", "Martina", "refusals leave the record alone");
 }
@@ -791,15 +781,17 @@ void historyLimits()
     const auto limited = [](long long size, long long score, const std::string& name) {
         run(martina, {"prlimit", cat("--fsize=", size), helper, "save", cat(score)}, name);
     };
+    // Whether the history root sees and its file hold whole lines only, and how many.
     const auto whole = [&](const std::string& history) {
-        return cat(linesOf(history).size(), " lines, ", torn(history), " torn, ", torn(textOf(historyFile)),
-                   " in the file", textOf(historyFile).ends_with('\n') ? "" : " cut short");
+        const std::string file = textOf(historyFile);
+        return std::pair{torn(history) + torn(file) == 0 && file.ends_with('\n'),
+                         cat(linesOf(history).size(), " lines, ", torn(history), " torn, ", torn(file), " in the file",
+                             file.ends_with('\n') ? "" : " cut short")};
     };
     ask(root, "reset");
     limited(sizeOf() + 50, 200, std::string(1000, 'm'));
     ask(piero, "save 300", "Bob");
-    check(whole(ask(root, "history").out).find(" 0 torn, 0 in the file") != std::string::npos
-              && lastHistory().starts_with("piero\tsave\t300\tBob\t"),
+    check(whole(ask(root, "history").out).first && lastHistory().starts_with("piero\tsave\t300\tBob\t"),
           "a save cut short by a file-size limit leaves the next saver's line whole", shown(lastHistory(), 160));
 
     // Ordinary saves fill it, then saves of long names, each under a limit a
@@ -813,9 +805,10 @@ void historyLimits()
     const auto fell = std::adjacent_find(sizes.begin(), sizes.end(), std::greater<>());
     ask(martina, "save 32767", "Martina");
     const std::string history = ask(root, "history").out, last = lastHistory();
-    check(whole(history).ends_with(" 0 torn, 0 in the file") && !history.empty(),
-          "saves under a file-size limit leave whole lines of history",
-          whole(history) + (fell == sizes.end() ? "; it only grew" : cat("; it went from ", fell[0], " to ", fell[1])));
+    const auto [kept, lines] = whole(history);
+    check(kept && !history.empty(), "saves under a file-size limit leave whole lines of history",
+          lines
+              + (fell == sizes.end() ? "; it only grew" : cat("; it went from ", fell[0], " to ", fell[1], " bytes")));
     check(last.starts_with("martina\tsave\t32767\tMartina\t"), "and the last line is the last save",
           cat(split(last, '\t').size(), " fields: ", shown(last, 160)));
 
@@ -829,13 +822,15 @@ void historyLimits()
     for (int i = 0; i < 63; ++i)
         bold += "\U0001D40C"; // a bold M, as a pupil may type it
     long long size = sizeOf(), line = 1, score = 10000;
-    for (long long now = 0; size + line <= 262144 && score<12000; line = now> size ? now - size : line, size = now)
+    for (long long now = 0; (size + line <= 262144 && score < 12000);
+         line = (now > size ? now - size : line), size = now)
         ask(martina, cat("save ", ++score), bold), now = sizeOf();
     limited(16384, score + 1, bold);
     const std::string trimmed = ask(root, "history").out;
     const std::string twice = shell("grep -F \"$0\" | sort | uniq -d | wc -l", bold, trimmed);
-    check(twice == "0\n" && torn(trimmed) == 0, "a trim cut short by a file-size limit shows each line once and whole",
-          cat("after ", score - 10000, " saves filled ", size, " bytes: ", whole(trimmed), ", ", twice, " twice"));
+    check(
+        twice == "0\n" && torn(trimmed) == 0, "a trim cut short by a file-size limit shows each line once and whole",
+        cat("after ", score - 10000, " saves filled ", size, " bytes: ", whole(trimmed).second, ", ", twice, " twice"));
 
     ask(root, "reset");
     ask(piero, "save 100", "Piero");
@@ -858,45 +853,42 @@ void historyLimits()
 // Such a directory the helper refuses, and changes nothing there.
 void upgrades(const std::string& laidOut, const std::string& outsideBefore)
 {
-    const auto plant = [](const std::string& what) {
-        shell("rm -rf /var/games/* && install -d -m 0777 $0");
-        run(martina, {"sh", "-c", "cd $0 && " + what, records});
+    // What the pupil plants, with the names of what root must not be turned against at hand.
+    const auto plant = [](const std::string& what, bool open = true) {
+        shell(open ? "rm -rf /var/games/* && install -d -m 0777 $0" : ":");
+        const std::string standin =
+            "cron=/usr/lib/games/standin/cron.d secret=/usr/lib/games/standin/secret; cd $0 && ";
+        return std::make_unique<Job>(martina, std::vector<std::string>{"sh", "-c", standin + what, records});
     };
-    const std::string cron = "/usr/lib/games/standin/cron.d", secret = "/usr/lib/games/standin/secret";
-    for (const auto& [score, name, planted] : std::vector<std::tuple<std::string, std::string, std::string>>{
-             {"13", "Mar tina", R"(printf '13\r\n' >fraprod.txt; printf 'Mar\033tina\r\n' >fraprod1.txt)"},
-             {"", "",
-              "ln -s " + cron + " fraprod.txt; ln -s " + secret
-                  + " fraprod1.txt; for s in 0 1 2 3 4 5 6 7 8 9; "
-                    "do ln -s "
-                  + cron + " fraprod.txt.moved-aside.$(date -d \"+$s sec\" +%Y%m%d%H%M%S); done"},
-             {"", "", R"(printf '12\r\n' >fraprod.txt; truncate -s 1T fraprod1.txt)"},
-             {"", "", R"(printf '12\r\n' >fraprod.txt; printf '%s\r\n' )" + std::string(70000, 'a') + " >fraprod1.txt"},
-             {"", "", "mkfifo fraprod.txt fraprod1.txt fraprod.lock"},
-             {"", "", R"(printf '99999\r\n' >fraprod.txt; printf 'Mallory\r\n' >fraprod1.txt)"},
-             {"", "",
-              "mkdir fraprod.kept; ln -s " + secret + " fraprod.history; ln -s " + cron + " fraprod.journal"}}) {
-        plant(planted);
+    for (const auto& [carried, planted] : std::vector<std::pair<std::string, std::string>>{
+             {"13\r\n|Mar tina\r\n", R"(printf '13\r\n' >fraprod.txt; printf 'Mar\033tina\r\n' >fraprod1.txt)"},
+             {"|", R"(ln -s $cron fraprod.txt; ln -s $secret fraprod1.txt; for s in 0 1 2 3 4 5 6 7 8 9; do
+                      ln -s $cron fraprod.txt.moved-aside.$(date -d "+$s sec" +%Y%m%d%H%M%S); done)"},
+             {"|", R"(printf '12\r\n' >fraprod.txt; truncate -s 1T fraprod1.txt)"},
+             {"|", R"(printf '12\r\n' >fraprod.txt; printf '%s\r\n' )" + std::string(70000, 'a') + " >fraprod1.txt"},
+             {"|", "mkfifo fraprod.txt fraprod1.txt fraprod.lock"},
+             {"|", R"(printf '99999\r\n' >fraprod.txt; printf 'Mallory\r\n' >fraprod1.txt)"},
+             {"|", "mkdir fraprod.kept; ln -s $secret fraprod.history; ln -s $cron fraprod.journal"}}) {
+        plant(planted)->wait();
         const Run upgrade = run(root, {"sh", postinst, "configure"}, "", 60s);
         const std::string strays = shell("find /var/games -maxdepth 1 -name 'orvetta.old.*' ! -user root");
         const bool ok = upgrade.status == 0 && layout() == laidOut && outside() == outsideBefore && strays.empty();
         check(ok, "upgrade over '" + shown(planted, 60) + "': postinst exits 0, nothing outside changed",
               upgrade.seen() + (ok ? "" : shown("; laid out " + layout() + "; outside " + outside() + strays, 3000)));
-        expectRecord(score, name, "and the record is '" + score + ' ' + name + "'");
+        expect(record(), carried, "and the record is '" + shown(carried) + "'");
         const Run saved = ask(piero, "save 99", "Leo");
         if (check(saved.status == 0, "and a pupil saves on it", saved.seen()))
             expectRecord("99", "Leo", "and the record holds it");
     }
 
-    plant(R"(printf '5\r\n' >fraprod.txt; printf 'Ada\r\n' >fraprod1.txt)");
+    plant(R"(printf '5\r\n' >fraprod.txt; printf 'Ada\r\n' >fraprod1.txt)")->wait();
     shell("dpkg-statoverride --add root games 0777 $0");
-    Job swapper(martina, {"sh", "-c",
-                          "cd $0; while :; do for n in fraprod.txt fraprod1.txt fraprod.lock fraprod.journal "
-                          "fraprod.history; do ln -sf "
-                              + secret + " $n.new; mv -f $n.new $n; done; done",
-                          records});
+    const auto swapper =
+        plant(R"(while :; do for n in fraprod.txt fraprod1.txt fraprod.lock fraprod.journal fraprod.history
+                                  do ln -sf $secret $n.new; mv -f $n.new $n; done; done)",
+              false);
     const Run overridden = run(root, {"sh", postinst, "configure"}, "", 60s);
-    swapper.wait(0s);
+    swapper->wait(0s);
     const std::string mode = shell("stat -c %a $0 && dpkg-statoverride --list $0 >/dev/null && echo listed");
     check(overridden.status == 0 && overridden.err.find("dpkg-statoverride --remove " + records) != std::string::npos
               && outside() == outsideBefore && mode == "777\nlisted\n",
