@@ -27,6 +27,7 @@
 #include <memory>
 #include <poll.h>
 #include <random>
+#include <ranges>
 #include <sched.h>
 #include <set>
 #include <sstream>
@@ -75,14 +76,12 @@ const auto writeTo = [](const std::string& path, const std::string& text) {
 // A memory file of ours, read or written afresh through /proc.
 const auto memoryFile = [](int fd) { return cat("/proc/", ::getpid(), "/fd/", fd); };
 
-std::vector<std::string> split(std::string_view text, char separator)
-{
+const auto split = [](std::string_view text, char separator) {
     std::vector<std::string> parts;
-    for (std::size_t end; (end = text.find(separator)) != text.npos; text.remove_prefix(end + 1))
-        parts.emplace_back(text.substr(0, end));
-    parts.emplace_back(text);
+    for (const auto part : std::views::split(text, separator))
+        parts.emplace_back(part.begin(), part.end());
     return parts;
-}
+};
 const auto linesOf = [](const std::string& text) {
     return split(text.substr(0, text.size() - text.ends_with('\n')), '\n');
 };
@@ -92,7 +91,11 @@ std::string shown(const std::string& text, std::size_t most = 300)
 {
     std::string seen;
     for (const unsigned char c : text.substr(0, most))
-        seen += c >= ' ' && c != 127 ? std::string(1, c) : c == '\n' ? "\\n" : cat("\\", std::oct, int(c));
+        seen += c >= ' ' && c != 127 ? std::string(1, c)
+                : c == '\n'          ? "\\n"
+                : c == '\r'          ? "\\r"
+                : c == '\t'          ? "\\t"
+                                     : cat("\\", std::oct, int(c));
     return text.size() > most ? seen + "..." : seen;
 }
 
@@ -248,8 +251,7 @@ Run ask(uid_t who, const std::string& args, const std::string& name = {})
 {
     std::vector<std::string> command = {helper};
     for (const std::string& arg : split(args, ' '))
-        if (!args.empty())
-            command.push_back(arg == "''" ? "" : arg);
+        command.push_back(arg == "''" ? "" : arg);
     return run(who, command, name);
 }
 // What a shell command of root's prints, `arg` its $0.
@@ -269,11 +271,12 @@ const auto expectRecord = [](const std::string& score, const std::string& name, 
 const auto lastHistory = [](int count = 1, const std::string& fields = "2-") {
     return shell(cat(helper, " history | tail -n ", count, " | cut -f ", fields));
 };
-// Lines of history not of seven fields.
+// Lines of history not of seven fields; an empty history is one.
 const auto torn = [](const std::string& text) {
     const std::vector<std::string> lines = linesOf(text);
-    return std::count_if(lines.begin(), lines.end(),
-                         [](const std::string& line) { return std::count(line.begin(), line.end(), '\t') != 6; });
+    return lines.empty() + std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
+               return std::count(line.begin(), line.end(), '\t') != 6;
+           });
 };
 const auto layout = [] { return shell("stat -c '%a %U:%G %h %n' $0 $0/fraprod*"); };
 // What root must never be turned against: what is installed, a secret, and a directory whose scripts root runs.
@@ -294,13 +297,12 @@ std::vector<pid_t> lockHolders()
          split(::stat((records + "/fraprod.lock").c_str(), &lock) ? "" : textOf("/proc/locks"), '\n')) {
         char kind[16] = "";
         unsigned major = 0, minor = 0;
-        unsigned long long inode = 0;
-        long long holder = 0, first = -1;
-        if (std::sscanf(line.c_str(), "%*d: %15s %*s %*s %lld %x:%x:%llu %lld", kind, &holder, &major, &minor, &inode,
+        long long holder = 0, first = -1, inode = 0;
+        if (std::sscanf(line.c_str(), "%*d: %15s %*s %*s %lld %x:%x:%lld %lld", kind, &holder, &major, &minor, &inode,
                         &first)
                 == 6
             && (kind == "FLOCK"s || (kind == "POSIX"s && first == 0)) && ::makedev(major, minor) == lock.st_dev
-            && inode == lock.st_ino)
+            && static_cast<ino_t>(inode) == lock.st_ino)
             found.push_back(static_cast<pid_t>(holder));
     }
     return found;
@@ -436,8 +438,7 @@ int stopEachHolder()
 int shareLocks(long long count)
 {
     rlimit files = {};
-    cpu_set_t first;
-    CPU_ZERO(&first);
+    cpu_set_t first = {};
     CPU_SET(0, &first);
     ::sched_setaffinity(0, sizeof first, &first);
     ::getrlimit(RLIMIT_NOFILE, &files);
@@ -676,7 +677,7 @@ void resetEnds(pid_t holder, long long most, const std::string& what)
     check(reset.status == 0 && reset.ms < most && reset.out.find(pid) != std::string::npos && gone
               && action.starts_with("reset") && action.find(pid) != std::string::npos,
           "root's reset ends the " + what,
-          cat(reset.seen(), gone ? ", gone" : ", still there", "; history '", action, "'"));
+          cat(reset.seen(), gone ? ", gone" : ", still there", "; history '", shown(action), "'"));
     expectRecord("", "", "and empties the record");
 }
 
@@ -740,7 +741,7 @@ void stoppedHolders()
     if (auto [tool, stopped] = stopOne(30001); stopped) {
         Job sharer(martina, [] { return shareLocks(19000); });
         waitUntil([&] { return !sharer.out().empty() || !sharer.running(); }, 60s);
-        const std::string shared = linesOf(sharer.out()).front();
+        const std::string shared = sharer.out().substr(0, sharer.out().find('\n'));
         for (const auto& [who, args, name] : std::vector<std::tuple<uid_t, std::string, std::string>>{
                  {piero, "save 30003", "Piero"}, {martina, "read", ""}}) {
             const Run step = ask(who, args, name);
@@ -764,7 +765,7 @@ void stoppedHolders()
         longest = std::max(longest, reset.ms);
         refused += reset.status == 0 ? "" : cat("reset ", i, ": ", reset.seen(), "; ");
     }
-    const std::size_t caught = linesOf(stopper.out()).size() - stopper.out().empty();
+    const std::size_t caught = linesOf(stopper.out()).size();
     stopper.wait(0s);
     check(caught > 0 && refused.empty(), "root's 20 resets work while a pupil stops each new holder",
           cat(caught, " stopped, the longest reset ", longest, " ms; ", refused, stopper.err()));
@@ -816,8 +817,10 @@ void historyLimits()
     // and whole. The pupil fills the history to within a line of 256 KiB, past
     // which it is trimmed, with lines of one length (names of 63 four-byte
     // characters, too short to be cut), then saves once more under a limit far
-    // below what the trim rewrites.
+    // below what the trim rewrites. Once a save trims it whole, root's line
+    // and the other pupil's, older than all the filler's, stay.
     ask(root, "reset");
+    ask(piero, "save 9000", "Piero");
     std::string bold;
     for (int i = 0; i < 63; ++i)
         bold += "\U0001D40C"; // a bold M, as a pupil may type it
@@ -831,6 +834,12 @@ void historyLimits()
     check(
         twice == "0\n" && torn(trimmed) == 0, "a trim cut short by a file-size limit shows each line once and whole",
         cat("after ", score - 10000, " saves filled ", size, " bytes: ", whole(trimmed).second, ", ", twice, " twice"));
+    ask(martina, cat("save ", score + 2), bold);
+    const std::string after = ask(root, "history").out;
+    check(sizeOf() < size && after.find("\troot\treset\t") != std::string::npos
+              && after.find("\tpiero\tsave\t9000\tPiero\t") != std::string::npos,
+          "once a save trims it, root's line and the other pupil's stay",
+          cat(sizeOf(), " bytes, ", whole(after).second));
 
     ask(root, "reset");
     ask(piero, "save 100", "Piero");
@@ -864,6 +873,7 @@ void upgrades(const std::string& laidOut, const std::string& outsideBefore)
              {"13\r\n|Mar tina\r\n", R"(printf '13\r\n' >fraprod.txt; printf 'Mar\033tina\r\n' >fraprod1.txt)"},
              {"|", R"(ln -s $cron fraprod.txt; ln -s $secret fraprod1.txt; for s in 0 1 2 3 4 5 6 7 8 9; do
                       ln -s $cron fraprod.txt.moved-aside.$(date -d "+$s sec" +%Y%m%d%H%M%S); done)"},
+             {"|", R"(printf '12\r\n' >fraprod.txt; ln -s $secret fraprod1.txt)"},
              {"|", R"(printf '12\r\n' >fraprod.txt; truncate -s 1T fraprod1.txt)"},
              {"|", R"(printf '12\r\n' >fraprod.txt; printf '%s\r\n' )" + std::string(70000, 'a') + " >fraprod1.txt"},
              {"|", "mkfifo fraprod.txt fraprod1.txt fraprod.lock"},
