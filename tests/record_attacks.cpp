@@ -651,7 +651,8 @@ void hostile()
     std::string saved = textOf(records + "/fraprod.txt") + '\t' + textOf(records + "/fraprod1.txt");
     std::erase_if(saved, [](char c) { return c == '\r' || c == '\n'; });
     const auto [follow, chain] = chainSinceReset(saved);
-    check(killing.status == 0 && follow, cat(killing.out, " (seed ", seed, ")"), chain + killing.err);
+    check(killing.status == 0 && follow, cat(killing.out, " (seed ", seed, ")"),
+          cat(chain, "; the tool's status ", killing.status, killing.err));
 }
 
 // A pupil's tool that keeps one of their helpers stopped, or frozen in
@@ -830,9 +831,9 @@ void historyLimits()
         ask(martina, cat("save ", ++score), bold), now = sizeOf();
     limited(16384, score + 1, bold);
     const std::string trimmed = ask(root, "history").out;
-    const std::string twice = shell("grep -F \"$0\" | sort | uniq -d | wc -l", bold, trimmed);
+    const int twice = std::stoi(shell("grep -F \"$0\" | sort | uniq -d | wc -l", bold, trimmed));
     check(
-        twice == "0\n" && torn(trimmed) == 0, "a trim cut short by a file-size limit shows each line once and whole",
+        twice == 0 && torn(trimmed) == 0, "a trim cut short by a file-size limit shows each line once and whole",
         cat("after ", score - 10000, " saves filled ", size, " bytes: ", whole(trimmed).second, ", ", twice, " twice"));
     ask(martina, cat("save ", score + 2), bold);
     const std::string after = ask(root, "history").out;
