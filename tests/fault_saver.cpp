@@ -2,21 +2,17 @@
 // Saves records the way the game does, for the fault tests.
 //   fault_saver save DIR LAYOUT FIRST [COUNT]  saves FIRST, FIRST+1, ... (COUNT of them, else until killed)
 //   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
-//   fault_saver journal SCORE NAME             prints a journal for the pair "SCORE\r\n", "NAME\r\n"
 //   fault_saver hold DIR LAYOUT stopped|asleep takes the lock, says "held" and stops itself, or
 //                                              sleeps as when frozen (POSIX)
 // LAYOUT is one of record_layouts.h. Record N is the score "N" held by
 // "Player N". "go" on standard output means saving starts.
 #include "desktop/DesktopPlatform.h"
 #include "record_layouts.h"
-#include "records/record_history.h"
-#include "records/record_journal.h"
 
 #include <QCoreApplication>
 
 #include <csignal>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #ifndef _WIN32
 #include <unistd.h>
@@ -95,14 +91,7 @@ int main(int argc, char* argv[])
     if (mode == "hold" && argc == 5)
         return hold(argv[2], argv[3], std::string(argv[4]) == "asleep");
 #endif
-    if (mode == "journal" && argc == 4) {
-        const RecordPair pair{std::string(argv[2]) + "\r\n", std::string(argv[3]) + "\r\n"};
-        const std::string journal =
-            encodeJournal({pair, historyLine(std::time(nullptr), "fault_saver", "save", pair, {})});
-        return std::fwrite(journal.data(), 1, journal.size(), stdout) == journal.size() ? 0 : 1;
-    }
-    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | journal SCORE NAME"
-               " | hold DIR LAYOUT stopped|asleep\n",
+    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | hold DIR LAYOUT stopped|asleep\n",
                stderr);
     return 64;
 }

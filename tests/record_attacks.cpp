@@ -1,0 +1,956 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Players without privileges against the record as the package lays it out:
+// they read it and save through the set-group-id helper, and can change,
+// delete or hold it up in no other way; every save is in root's history; the
+// package's postinst turns an old layout that pupils could write into the new
+// one without being turned against the machine. check-record-privileges runs
+// this as root in a private mount namespace with the helper installed. A pupil
+// is a child that drops to their uid and runs a command, or a tool of theirs:
+// their own helpers stepped, stopped or frozen while /proc/locks shows them
+// holding the lock, or killed at random moments.
+#include "records/record_history.h"
+#include "records/record_journal.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <grp.h>
+#include <iterator>
+#include <list>
+#include <memory>
+#include <poll.h>
+#include <random>
+#include <ranges>
+#include <sched.h>
+#include <set>
+#include <sstream>
+#include <string>
+#include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <thread>
+#include <tuple>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+using namespace std::chrono_literals;
+using namespace std::string_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+const std::string records = "/var/games/orvetta", programs = "/usr/lib/games/orvetta/",
+                  helper = programs + "orvetta-record", saver = programs + "fault_saver",
+                  postinst = programs + "postinst";
+constexpr uid_t root = 0, martina = 4242, piero = 4243;
+int failures = 0;
+
+template <typename... Parts>
+std::string cat(const Parts&... parts)
+{
+    std::ostringstream text;
+    (text << ... << parts);
+    return text.str();
+}
+
+const auto textOf = [](const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+};
+const auto writeTo = [](const std::string& path, const std::string& text) {
+    return static_cast<bool>(std::ofstream(path, std::ios::binary) << text << std::flush);
+};
+// A memory file of ours, read or written afresh through /proc.
+const auto memoryFile = [](int fd) { return cat("/proc/", ::getpid(), "/fd/", fd); };
+
+const auto split = [](std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    for (const auto part : std::views::split(text, separator))
+        parts.emplace_back(part.begin(), part.end());
+    return parts;
+};
+const auto linesOf = [](const std::string& text) {
+    return split(text.substr(0, text.size() - text.ends_with('\n')), '\n');
+};
+
+// Bytes as text on one line, with escapes for what would not show.
+std::string shown(const std::string& text, std::size_t most = 300)
+{
+    std::string seen;
+    for (const unsigned char c : text.substr(0, most))
+        seen += c >= ' ' && c != 127 ? std::string(1, c)
+                : c == '\n'          ? "\\n"
+                : c == '\r'          ? "\\r"
+                : c == '\t'          ? "\\t"
+                                     : cat("\\", std::oct, int(c));
+    return text.size() > most ? seen + "..." : seen;
+}
+
+bool check(bool ok, const std::string& what, const std::string& seen)
+{
+    std::printf("%s: %s: %s\n", ok ? "ok" : "FAIL", what.c_str(), seen.c_str());
+    return ok || ++failures == 0;
+}
+bool expect(const std::string& seen, const std::string& wanted, const std::string& what)
+{
+    return check(seen == wanted, what, shown(seen));
+}
+
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds most)
+{
+    for (const auto giveUp = Clock::now() + most; !done(); std::this_thread::sleep_for(20ms))
+        if (Clock::now() > giveUp)
+            return false;
+    return true;
+}
+
+// The state in /proc/PID/stat, after the command name, which may hold anything; '?' once it is gone.
+const auto stateOf = [](pid_t pid) {
+    const std::string stat = textOf(cat("/proc/", pid, "/stat"));
+    return stat.rfind(')') + 2 < stat.size() ? stat[stat.rfind(')') + 2] : '?';
+};
+// Blocked reading its name: kernels name the wait pipe_read or anon_pipe_read.
+const auto readsPipe = [](pid_t pid) { return textOf(cat("/proc/", pid, "/wchan")).ends_with("pipe_read"); };
+const auto inputOf = [](const std::string& text) {
+    const int fd = ::memfd_create("input", MFD_CLOEXEC);
+    return writeTo(memoryFile(fd), text) ? fd : -1;
+};
+
+struct Run {
+    int status = -1;
+    std::string out, err;
+    long long ms = 0;
+    std::string seen() const { return cat("status ", status, " after ", ms, " ms, said '", shown(out + err), "'"); }
+};
+
+// Runs `args` as `uid`; a pupil's with the bare environment of a session
+// (whose locale is UTF-8, as Qt from 6.5 on says at every start otherwise).
+int execute(uid_t uid, const std::vector<std::string>& args)
+{
+    std::vector<char*> argv;
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    const std::string home = cat("HOME=/tmp/", uid);
+    const char* session[] = {home.c_str(), "PATH=/usr/bin:/bin", "LANG=C.UTF-8", "QT_QPA_PLATFORM=offscreen", nullptr};
+    return ::execvpe(argv[0], argv.data(), uid == root ? environ : const_cast<char**>(session)), 127;
+}
+
+// A child that runs `body` as `uid` (root's stay root's; a pupil's have no
+// groups, once root moved them into `cgroup` if given), reading `in`, which
+// it takes (else /dev/null), writing to memory files, and with none of this
+// program's other descriptors. Root's children each lead a process group,
+// ended whole; a pupil's tool keeps their helpers in its own. Stepped, a
+// helper starts stopped and runs a few microseconds at a time once it is on a
+// processor: anyone may stop and continue their own processes, the
+// set-group-id helper included, see in /proc/PID/schedstat when it runs, and
+// look at what it did in between. It then does little between two looks,
+// however busy the machine.
+class Job {
+public:
+    Job(uid_t uid, const std::function<int()>& body, int in = -1, const std::string& cgroup = {})
+    {
+        const bool leader = ::getuid() == root, pupil = uid != ::geteuid();
+        std::fflush(nullptr);
+        if ((pid_ = ::fork()) == 0) {
+            const int null = ::open("/dev/null", O_RDWR);
+            if ((leader && ::setpgid(0, 0)) || (!cgroup.empty() && !writeTo(cgroup + "/cgroup.procs", "0"))
+                || ::dup2(in < 0 ? null : in, 0) < 0 || ::dup2(out_, 1) < 0 || ::dup2(err_, 2) < 0
+                || ::close_range(3, ~0U, 0) || ::prctl(PR_SET_PDEATHSIG, SIGKILL)
+                || (pupil && (::setgroups(0, nullptr) || ::setresgid(uid, uid, uid) || ::setresuid(uid, uid, uid))))
+                ::_exit(126);
+            std::signal(SIGPIPE, SIG_DFL);
+            const int status = body();
+            ::_exit(std::fflush(nullptr) == 0 ? status : 125);
+        }
+        if (leader)
+            ::setpgid(pid_, pid_);
+        ::close(in);
+        reaped_ = pid_ < 0;
+    }
+    Job(uid_t uid, const std::vector<std::string>& args, int in = -1)
+        : Job(
+            uid, [=] { return execute(uid, args); }, in)
+    {
+    }
+    ~Job() { wait(0s), ::close(out_), ::close(err_), ::close(schedstat_); }
+    Job(const Job&) = delete;
+
+    pid_t pid() const { return pid_; }
+    std::string out() const { return textOf(memoryFile(out_)); }
+    std::string err() const { return textOf(memoryFile(err_)); }
+    bool running() { return !reaped_ && !(reaped_ = ::waitpid(pid_, &status_, WNOHANG) == pid_); }
+    // Ended where it is, and its group, if it takes longer than `most`.
+    Run wait(std::chrono::milliseconds most = 120s)
+    {
+        if (!std::exchange(reaped_, true)) {
+            pollfd ended = {static_cast<int>(::syscall(SYS_pidfd_open, pid_, 0)), POLLIN, 0};
+            if (::poll(&ended, 1, static_cast<int>(most / 1ms)) == 0)
+                ::kill(-pid_, SIGKILL), ::kill(pid_, SIGKILL);
+            while (::waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {
+            }
+            ::close(ended.fd);
+        }
+        return {WIFEXITED(status_) ? WEXITSTATUS(status_) : 128 + WTERMSIG(status_), out(), err(),
+                (Clock::now() - start_) / 1ms};
+    }
+    // Lets it run about 5 us once it is back on a processor, and stops it
+    // again; false once it has ended. The first step waits for it to stop.
+    bool step()
+    {
+        const bool first = !std::exchange(stepped_, true);
+        const auto timesRun = [this] { // how many times it was put on a processor; -1 if the kernel does not say
+            char text[128] = "";
+            long long times = -1;
+            return ::pread(schedstat_, text, sizeof text - 1, 0) > 0 && std::sscanf(text, "%*d %*d %lld", &times) == 1
+                       ? times
+                       : -1;
+        };
+        const long long before = first ? -1 : timesRun();
+        if (first)
+            schedstat_ = ::open(cat("/proc/", pid_, "/schedstat").c_str(), O_RDONLY | O_CLOEXEC);
+        else if (reaped_ || ::kill(pid_, SIGCONT) != 0)
+            return false;
+        for (const auto giveUp = Clock::now() + 2ms; before >= 0 && timesRun() == before && Clock::now() < giveUp;)
+            std::this_thread::sleep_for(5us);
+        std::this_thread::sleep_for(5us);
+        while (!reaped_ && (first || ::kill(pid_, SIGSTOP) == 0) && ::waitpid(pid_, &status_, WUNTRACED) < 0
+               && errno == EINTR) {
+        }
+        return !(reaped_ = reaped_ || !WIFSTOPPED(status_));
+    }
+
+private:
+    int out_ = ::memfd_create("out", MFD_CLOEXEC), err_ = ::memfd_create("err", MFD_CLOEXEC), schedstat_ = -1;
+    pid_t pid_ = -1;
+    int status_ = W_EXITCODE(127, 0);
+    bool reaped_ = false, stepped_ = false;
+    Clock::time_point start_ = Clock::now();
+};
+
+Run run(uid_t uid, const std::vector<std::string>& args, const std::string& input = {},
+        std::chrono::seconds most = 120s)
+{
+    return Job(uid, args, inputOf(input)).wait(most);
+}
+// The helper run by `who` with `args` ('' an empty one) and `name` on its standard input.
+Run ask(uid_t who, const std::string& args, const std::string& name = {})
+{
+    std::vector<std::string> command = {helper};
+    for (const std::string& arg : split(args, ' '))
+        command.push_back(arg == "''" ? "" : arg);
+    return run(who, command, name);
+}
+// What a shell command of root's prints, `arg` its $0.
+const auto shell = [](const std::string& command, const std::string& arg = records, const std::string& input = {}) {
+    return run(root, {"sh", "-c", command, arg}, input).out;
+};
+const auto expectRun = [](const Run& done, int status, const std::string& said, const std::string& what) {
+    return check(done.status == status && done.out + done.err == said, what, done.seen());
+};
+
+const auto record = [] { return textOf(records + "/fraprod.txt") + '|' + textOf(records + "/fraprod1.txt"); };
+// "score|name", each line as the files hold it; "|" for an empty record.
+const auto expectRecord = [](const std::string& score, const std::string& name, const std::string& what) {
+    return expect(record(), score.empty() ? "|" : score + "\r\n|" + name + "\r\n", what);
+};
+// The newest lines of root's history, their time left out, or the fields given.
+const auto lastHistory = [](int count = 1, const std::string& fields = "2-") {
+    return shell(cat(helper, " history | tail -n ", count, " | cut -f ", fields));
+};
+// Lines of history not of seven fields; an empty history is one.
+const auto torn = [](const std::string& text) {
+    const std::vector<std::string> lines = linesOf(text);
+    return lines.empty() + std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
+               return std::count(line.begin(), line.end(), '\t') != 6;
+           });
+};
+const auto layout = [] { return shell("stat -c '%a %U:%G %h %n' $0 $0/fraprod*"); };
+// What root must never be turned against: what is installed, a secret, and a directory whose scripts root runs.
+const auto outside = [] {
+    return shell("find /usr/lib/games -printf '%p %u:%g %m %s\\n' | sort; cat /usr/lib/games/standin/secret");
+};
+
+// ---- The pupil's tools, each run as the pupil in a Job of their own.
+
+// Who /proc/locks, which anyone may read, shows holding the record's lock: as
+// a flock, "N: FLOCK  ADVISORY  WRITE PID MAJ:MIN:INODE 0 EOF", or as a POSIX
+// lock on its first byte, "N: POSIX  ADVISORY  WRITE PID MAJ:MIN:INODE 0 0".
+std::vector<pid_t> lockHolders()
+{
+    struct stat lock = {};
+    std::vector<pid_t> found;
+    for (const std::string& line :
+         split(::stat((records + "/fraprod.lock").c_str(), &lock) ? "" : textOf("/proc/locks"), '\n')) {
+        char kind[16] = "";
+        unsigned major = 0, minor = 0;
+        long long holder = 0, first = -1, inode = 0;
+        if (std::sscanf(line.c_str(), "%*d: %15s %*s %*s %lld %x:%x:%lld %lld", kind, &holder, &major, &minor, &inode,
+                        &first)
+                == 6
+            && (kind == "FLOCK"s || (kind == "POSIX"s && first == 0)) && ::makedev(major, minor) == lock.st_dev
+            && static_cast<ino_t>(inode) == lock.st_ino)
+            found.push_back(static_cast<pid_t>(holder));
+    }
+    return found;
+}
+const auto holdsLock = [](pid_t pid) {
+    const std::vector<pid_t> holders = lockHolders();
+    return std::find(holders.begin(), holders.end(), pid) != holders.end();
+};
+
+// A helper the pupil runs to save `score` under `name` ("N<score>" if none); stepped, it starts stopped.
+std::unique_ptr<Job> save(long long score, bool stepped, const std::string& name = {})
+{
+    const std::vector<std::string> args = {helper, "save", std::to_string(score)};
+    return std::make_unique<Job>(
+        martina, [=] { return stepped && ::raise(SIGSTOP) ? 126 : execute(martina, args); },
+        inputOf(name.empty() ? cat("N", score) : name));
+}
+
+// What anyone may see of the record files without reading them: the size
+// and time of change of each, which a save changes in place.
+std::string filesSeen()
+{
+    std::string seen;
+    for (const char* name : {"/fraprod.txt", "/fraprod1.txt", "/fraprod.journal", "/fraprod.history"})
+        if (struct stat file = {}; ::stat((records + name).c_str(), &file) == 0)
+            seen += cat(file.st_size, ' ', file.st_mtim.tv_sec, '.', file.st_mtim.tv_nsec, ' ');
+    return seen;
+}
+
+// Saves killed at random moments, in three ways: a quarter anywhere in their
+// run, from before the helper starts to after it is done (twice what a whole
+// save takes); a quarter, stepped, at a random step from when they take the
+// lock to after they let it go (twice the steps a whole save holds it); and
+// half, stepped, at the first step that changes a record file. A run is
+// mostly starting up, and what is killed outside the lock changes nothing.
+int killHelpers(long long first, long long count, unsigned seed)
+{
+    ::prctl(PR_SET_TIMERSLACK, 1UL);
+    std::vector<long long> whole, locked;
+    long long n = first;
+    for (auto started = Clock::now(); n < first + 5; ++n, started = Clock::now()) {
+        save(n, false)->wait();
+        whole.push_back((Clock::now() - started) / 1us);
+    }
+    for (; n < first + 10; ++n)
+        for (const auto stepped = save(n, true); locked.size() < whole.size() + n - first - 4 || stepped->step();)
+            locked.resize(whole.size() + n - first - 4), locked.back() += holdsLock(stepped->pid());
+    std::sort(whole.begin(), whole.end());
+    std::sort(locked.begin(), locked.end());
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<long long> anywhere(0, 2 * whole[2]), holding(0, 2 * locked[2]);
+    long long killed[3] = {}, ended = 0;
+    for (long long i = 0; i < count; ++i, ++n) {
+        const int way = std::min(static_cast<int>(i % 4), 2);
+        const std::string before = filesSeen();
+        const auto job = save(n, way != 0);
+        if (way == 0)
+            std::this_thread::sleep_for(std::chrono::microseconds(anywhere(random)));
+        while (way == 1 && job->step() && !holdsLock(job->pid())) {
+        }
+        for (long long steps = way == 1 ? holding(random) : 0; steps > 0 && job->step(); --steps) {
+        }
+        while (way == 2 && job->step() && filesSeen() == before) {
+        }
+        job->wait(0s).status == 128 + SIGKILL ? ++killed[way] : ++ended;
+    }
+    std::printf("saves killed: %lld anywhere in their run, %lld at a step holding the lock, %lld at their first "
+                "change to a file; %lld ended first (a whole save takes %lld us, %lld steps of it holding the lock)",
+                killed[0], killed[1], killed[2], ended, whole[2], locked[2]);
+    return 0;
+}
+
+// A pupil's own helper stopped while it holds the lock, or frozen with the
+// cgroup a session is given to manage (moved into a child of it and frozen
+// there, then continued, so that it is not stopped, state S not T, and still
+// does not run); its parent, this tool, stays alive: were it orphaned, the
+// kernel would wake its stopped process group with SIGHUP and SIGCONT. Each
+// try is stepped until it is seen holding the lock, and saves a score higher
+// than the last, so that each is a record to save under the lock. Says its
+// pid and waits for it to end.
+int stopHolder(long long first, const std::string& cgroup)
+{
+    const std::string frozen = cgroup + "/frozen";
+    const auto freeze = [&](pid_t pid) {
+        return (::mkdir(frozen.c_str(), 0755) == 0 || errno == EEXIST) && writeTo(frozen + "/cgroup.procs", cat(pid))
+               && writeTo(frozen + "/cgroup.freeze", "1") && ::kill(pid, SIGCONT) == 0
+               && waitUntil(
+                   [&] {
+                       return stateOf(pid) == 'S'
+                              && textOf(frozen + "/cgroup.events").find("frozen 1") != std::string::npos;
+                   },
+                   10s);
+    };
+    for (long long score = first, giveUp = std::time(nullptr) + 60; score <= 32767 && std::time(nullptr) < giveUp;
+         ++score)
+        for (const auto job = save(score, true, "Holder"); job->step() && std::time(nullptr) < giveUp;)
+            if (holdsLock(job->pid()) && (cgroup.empty() || freeze(job->pid()))) {
+                std::printf("%d\n", job->pid());
+                std::fprintf(stderr, "helper %d %s holding the lock, at try %lld", job->pid(),
+                             cgroup.empty() ? "stopped" : ("frozen in " + frozen).c_str(), score - first + 1);
+                std::fflush(nullptr);
+                return job->wait(3600s), 0;
+            }
+    std::fputs("no helper was caught holding the lock in 60 s", stderr);
+    return 1;
+}
+
+// Whoever ends a stopped holder may find the next one stopped in turn: a
+// pupil keeps 40 saves waiting, starting one as another ends, and stops each
+// as soon as /proc/locks shows it holding the lock. Says the pid of each.
+int stopEachHolder()
+{
+    std::list<std::unique_ptr<Job>> saves;
+    std::set<pid_t> stopped;
+    for (long long n = 0, giveUp = std::time(nullptr) + 120; std::time(nullptr) < giveUp; ++n) {
+        std::erase_if(saves, [](const auto& job) { return !job->running(); });
+        if (saves.size() < 40) // one at a time, so as to look at the lock between
+            saves.push_back(save(1 + n % 32767, false, "Stopper"));
+        for (const pid_t holder : lockHolders())
+            if (std::any_of(saves.begin(), saves.end(), [&](const auto& job) { return job->pid() == holder; })
+                && stopped.insert(holder).second && ::kill(holder, SIGSTOP) == 0)
+                std::printf("%d\n", holder);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+// Every flock, shared or not, is a line of /proc/locks. One process holds up
+// to its limit of open files (each open of a file a lock of its own), so
+// `count` are spread over as many as that takes, each handing on to a child
+// of its own, all on the first processor: their locks are listed first,
+// newest first, so ahead of the record's. Held until the tool is ended.
+int shareLocks(long long count)
+{
+    rlimit files = {};
+    cpu_set_t first = {};
+    CPU_SET(0, &first);
+    ::sched_setaffinity(0, sizeof first, &first);
+    ::getrlimit(RLIMIT_NOFILE, &files);
+    files.rlim_cur = files.rlim_max;
+    const long long each = ::setrlimit(RLIMIT_NOFILE, &files) ? 0 : static_cast<long long>(files.rlim_cur) - 64;
+    for (long long i = 0; i < count; ++i) {
+        if (i > 0 && i % each == 0 && (::fork() != 0 || ::close_range(3, ~0U, 0) != 0))
+            return ::pause();
+        // Spread over files: each flock looks through the others on its file.
+        if (const int fd = ::open(cat("/tmp/4242/shared-", i % 64).c_str(), O_RDONLY | O_CREAT, 0600);
+            fd < 0 || ::flock(fd, LOCK_SH))
+            return std::printf("only %lld shared flocks", i), 1;
+    }
+    std::printf("%lld shared flocks held by %lld processes\n", count, (count + each - 1) / each);
+    std::fflush(stdout);
+    return ::pause();
+}
+
+// ---- The checks, run as root.
+
+// Every way round the helper fails; the game's own path saves; names of
+// characters that show nothing are stored as blanks; what the helper refuses.
+void playing(const std::string& laidOut)
+{
+    for (const char* attempt :
+         {R"(printf '32767\r\n' >"$0"/fraprod.txt)", R"(rm -f "$0"/fraprod.txt)", R"(mv "$0"/fraprod1.txt "$0"/old)",
+          R"(ln -s /tmp "$0"/fraprod.new)", R"(mkfifo "$0"/fraprod.fifo)", R"(flock -n "$0"/fraprod.lock true)",
+          R"(: >"$0"/fraprod.journal)", R"(cat "$0"/fraprod.journal)", R"(cat "$0"/fraprod.history)",
+          R"(ls "$0"/fraprod.kept)", R"(touch "$0"/fraprod.kept/save-0)"}) {
+        const Run tried = run(martina, {"sh", "-c", attempt, records});
+        check(tried.status != 0, "a pupil cannot: "s + attempt, tried.seen());
+    }
+    expect(layout(), laidOut, "the record directory is as laid out");
+    const std::string game = "directory " + records + ", ";
+    expectRun(run(martina, {saver, "game", "13", "Martina"}), 0, game + "saved\n", "a pupil saves through the game");
+    expectRecord("13", "Martina", "the record holds the pupil's score and name");
+    expect(layout(), laidOut, "files keep owner, group and mode");
+    expectRun(run(piero, {saver, "game", "13", "Leo"}), 0, game + "not a record\n", "a tie is not saved");
+    expectRecord("13", "Martina", "the record stays");
+    ask(piero, "save 32767", "Mallory");
+    expectRecord("32767", "Mallory", "anyone may run the helper and save any score");
+    expect(lastHistory(2), "martina\tsave\t13\tMartina\t\t\npiero\tsave\t32767\tMallory\t13\tMartina\n",
+           "the history names each saver's login, what they saved and what it replaced");
+    ask(root, "reset");
+    expectRecord("", "", "root resets the record");
+    expect(lastHistory(), "root\treset\t\t\t32767\tMallory\n", "and the history says so");
+
+    // Between letters or as the whole name, each is one blank: a grapheme
+    // joiner, variation selectors, an inherent vowel, an unassigned tag, a
+    // noncharacter, a private-use character, Hangul fillers, blank Braille
+    // patterns, bytes of no character, line and paragraph separators,
+    // zero-width spaces, control and bidirectional characters.
+    for (const std::string& row :
+         {"1|A\u034FB\uFE0FC\U000E0100D\u180BE|A B C D E"s, "2|F\u17B4G\U000E0000H\uFFFEI\uE000J|F G H I J"s,
+          "3|\u3164| "s, "4|\u115F\u1160|  "s, "5|\uFFA0| "s, "6|\u2800\u2800|  "s,
+          "12|A\233B\377C\300\212D\u2028E\u2029F\u200BG|A B C  D E F G"s,
+          "13|A\033[31mB\007C\177D\u202EE\302\233F\tG|A [31mB C D E F G"s}) {
+        const std::vector<std::string> blanked = split(row, '|'); // score, name, as stored
+        ask(martina, "save " + blanked[0], blanked[1]);
+        expectRecord(blanked[0], blanked[2], "'" + shown(blanked[1]) + "' is stored as blanks in the record");
+        expect(lastHistory(1, "5"), blanked[2] + "\n", "and in the history");
+    }
+
+    ask(martina, "save 14", "Martina");
+    for (const std::string& row :
+         {"65|save 32768|Leo"s, "65|save -1|Leo"s, "65|save 012|Leo"s, "65|save 1e3|Leo"s, "65|save ''|Leo"s,
+          "65|save 20|"s + std::string(5000, 'a'), "65|save 20|Le\0o"s, "64||"s, "64|read extra|"s, "64|write 20|Leo"s,
+          "77|history|"s, "77|reset|"s, "64|reset now|"s}) {
+        const std::vector<std::string> refusal = split(row, '|'); // status, arguments, name
+        const Run refused = ask(martina, refusal[1], refusal[2]);
+        check(refused.status == std::stoi(refusal[0]) && !refused.err.empty(), "'" + refusal[1] + "' is refused",
+              refused.seen());
+    }
+    expectRecord("14", "Martina", "refusals leave the record alone");
+}
+
+// Journals: a forged or broken one is dropped, a whole one is finished. Files
+// only root could plant: refused, and the game falls back to the pupil's own
+// record.
+void plants()
+{
+    const auto journal = [](const std::string& score, const std::string& name) {
+        const orvetta::RecordPair pair{score + "\r\n", name + "\r\n"};
+        return orvetta::encodeJournal({pair, orvetta::historyLine(std::time(nullptr), "forger", "save", pair, {})});
+    };
+    std::string whole = journal("20", "Zoe"), torn = whole, journalFile = records + "/fraprod.journal";
+    for (std::size_t at; (at = torn.find("Zoe")) != std::string::npos;)
+        torn.replace(at, 3, "Zed");
+    for (const auto& [written, what] :
+         std::vector<std::pair<std::string, std::string>>{{journal("99999", "Mallory"), "forged"},
+                                                          {whole.substr(0, whole.size() - 3), "cut short"},
+                                                          {torn, "torn"}}) {
+        writeTo(journalFile, written);
+        ask(martina, "read");
+        expectRecord("14", "Martina", "a " + what + " journal is refused");
+        expect(textOf(journalFile), "", "and dropped");
+    }
+    writeTo(journalFile, whole);
+    expect(ask(martina, "read").out, "4 5\n20\r\nZoe\r\n", "a whole journal is finished by the next reader");
+    expectRecord("20", "Zoe", "and in the files");
+
+    shell("cp -p \"$0\"/fraprod1.txt /tmp/holder");
+    for (const char* plant :
+         {"ln -s /etc/passwd $0", "mkfifo $0 && chown root:games $0", "mkdir $0 && chown root:games $0",
+          "cp -p /tmp/holder $0 && chown 4242 $0", "cp -p /tmp/holder $0 && ln $0 /var/games/link", ":"}) {
+        shell("rm -rf $0 /var/games/link && "s + plant, records + "/fraprod1.txt");
+        const Run read = run(martina, {helper, "read"}, "", 10s);
+        check(read.status == 66, "'"s + plant + "' is refused", read.seen());
+    }
+    const Run fallback = run(martina, {saver, "game", "30", "Ugo"});
+    check(fallback.out.starts_with("directory /tmp/4242/") && fallback.out.ends_with("saved\n")
+              && fallback.err.find(records) != std::string::npos,
+          "the game says so and keeps the pupil's record in their own directory", fallback.seen());
+    ask(root, "read");
+    expect(shell("stat -c '%a %U:%G %s' $0/fraprod1.txt"), "664 root:games 0\n",
+           "root's helper recreates a record file");
+    shell("install -o root -g games -m 0664 /tmp/holder $0/fraprod1.txt && rm -f /var/games/link");
+}
+
+// A helper stopped while it holds the lock (held here by root, as only the
+// helper's group may): saves are kept, start-up reads them, the next holder
+// applies them.
+void heldLock()
+{
+    Job holder(root, [] {
+        const int lock = ::open((records + "/fraprod.lock").c_str(), O_RDWR | O_CLOEXEC);
+        struct flock firstByte = {.l_type = F_WRLCK, .l_whence = SEEK_SET, .l_start = 0, .l_len = 1, .l_pid = 0};
+        return lock < 0 || ::flock(lock, LOCK_EX) || ::fcntl(lock, F_SETLKW, &firstByte) || ::raise(SIGSTOP);
+    });
+    waitUntil([&] { return stateOf(holder.pid()) == 'T'; }, 30s);
+    Job other(piero, {helper, "save", "40"}, inputOf("Piero"));
+    const Run game = run(martina, {saver, "game", "41", "Martina"}), kept = other.wait();
+    expectRun(kept, 0, "kept\n", "a save that finds the lock held is kept");
+    expectRun(game, 0, "directory " + records + ", kept\n", "and so is the game's");
+    expectRecord("20", "Zoe", "the record stays whole meanwhile");
+    const Run read = ask(martina, "read");
+    check(read.out == "4 9\n41\r\nMartina\r\n" && read.ms < 3000, "start-up reads the saves waiting", read.seen());
+    holder.wait(0s);
+    expect(ask(piero, "read").out, "4 9\n41\r\nMartina\r\n", "once the holder is gone, the next read applies them");
+    expect(lastHistory(2), "piero\tkept save\t40\tPiero\t20\tZoe\nmartina\tkept save\t41\tMartina\t40\tPiero\n",
+           "each in the history with its own saver");
+    expect(shell("ls -A $0/fraprod.kept | grep -v '^lock-'"), "", "and nothing stays kept but each player's lock");
+}
+
+// From root's last reset on, each line of history replaces what the line
+// before it saved, each save with a higher score, and the last saved the
+// record: how many lines, or where the chain breaks.
+std::pair<bool, std::string> chainSinceReset(const std::string& saved)
+{
+    std::vector<std::vector<std::string>> chain;
+    for (const std::string& line : linesOf(ask(root, "history").out)) {
+        chain.push_back(split(line, '\t'));
+        chain.back().resize(7);
+        if (chain.back()[2].starts_with("reset"))
+            chain.erase(chain.begin(), chain.end() - 1);
+    }
+    if (chain.empty() || !chain[0][2].starts_with("reset"))
+        return {false, "no reset in the history"};
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        const auto &line = chain[i], &before = chain[i - 1];
+        if (line[5] + '\t' + line[6] != before[3] + '\t' + before[4]
+            || (line[2].find("save") != std::string::npos
+                && std::atoll(line[3].c_str()) <= std::atoll(line[5].c_str())))
+            return {false, cat("line ", i + 1, " of ", chain.size(), " saved '", line[3], ' ', line[4], "' over '",
+                               line[5], ' ', line[6], "', the one before saved '", before[3], ' ', before[4], "'")};
+    }
+    const std::string last = chain.back()[3] + '\t' + chain.back()[4];
+    return {last == saved, cat("the ", chain.size(), " lines since the reset follow each other, the last saving '",
+                               shown(last), "' and the record is '", shown(saved), "'")};
+}
+
+// A hostile pupil against the helper itself: the terminal's stop signals,
+// standard output closed, a copy that is not set-group-id, saves killed at
+// random moments.
+void hostile()
+{
+    int name[2] = {-1, -1}; // the helper waits for its name until this closes
+    Job waiting(martina, {helper, "save", "42"}, ::pipe2(name, O_CLOEXEC) ? -1 : name[0]);
+    waitUntil([&] { return readsPipe(waiting.pid()); }, 30s);
+    run(martina, {"sh", "-c", "kill -TSTP $0; kill -TTIN $0", cat(waiting.pid())});
+    std::this_thread::sleep_for(100ms);
+    const char state = stateOf(waiting.pid());
+    run(martina, {"kill", "-CONT", cat(waiting.pid())}); // a helper that did stop goes on
+    ::close(name[1]);
+    waiting.wait();
+    check(state != 'T', "SIGTSTP and SIGTTIN leave the helper running", "state "s + state);
+    expectRecord("42", "", "and it saves");
+
+    // The save is made, so it says so with its status, and nothing else
+    // breaks for want of somewhere to print "saved".
+    expectRun(run(martina, {"sh", "-c", "exec $0 save 43 >&-", helper}, "Leo"), 0, "",
+              "a save with standard output closed exits 0");
+    expectRecord("43", "Leo", "and the record holds it");
+
+    // Even a copy the pupil made makes itself non-dumpable first thing, so no
+    // process of its user may read its memory, descriptors or environment.
+    run(martina, {"sh", "-c", "cp \"$0\" ~/orvetta-copy && chmod 0755 ~/orvetta-copy", helper});
+    Job copy(martina, {"/tmp/4242/orvetta-copy", "save", "5"}, ::pipe2(name, O_CLOEXEC) ? -1 : name[0]);
+    const bool waits = waitUntil([&] { return readsPipe(copy.pid()); }, 30s); // well past its start
+    const std::string owner = shell("stat -c %u $0", cat("/proc/", copy.pid(), "/environ"));
+    ::close(name[1]);
+    check(owner == "0\n", "a helper not set-group-id is not dumpable: its /proc/PID/environ is root's",
+          cat("owned by ", shown(owner), waits ? ", waiting for its name" : ", not yet waiting"));
+
+    // The history holds a line for each change that happened and for nothing else.
+    ask(root, "reset");
+    const unsigned seed = std::random_device()();
+    const Run killing = Job(martina, [=] { return killHelpers(1000, 400, seed); }).wait();
+    ask(martina, "read");
+    std::string saved = textOf(records + "/fraprod.txt") + '\t' + textOf(records + "/fraprod1.txt");
+    std::erase_if(saved, [](char c) { return c == '\r' || c == '\n'; });
+    const auto [follow, chain] = chainSinceReset(saved);
+    check(killing.status == 0 && follow, cat(killing.out, " (seed ", seed, ")"),
+          cat(chain, "; the tool's status ", killing.status, killing.err));
+}
+
+// A pupil's tool that keeps one of their helpers stopped, or frozen in
+// `cgroup`, holding the lock, and that helper's pid: 0 unless /proc shows it so.
+std::pair<std::unique_ptr<Job>, pid_t> stopOne(long long first, const std::string& cgroup = {})
+{
+    auto tool = std::make_unique<Job>(
+        martina, [=] { return stopHolder(first, cgroup); }, -1, cgroup);
+    waitUntil([&] { return !tool->out().empty() || !tool->running(); }, 90s);
+    const pid_t caught = std::atoi(tool->out().c_str());
+    const bool held = caught > 0 && stateOf(caught) == (cgroup.empty() ? 'T' : 'S') && holdsLock(caught);
+    check(held, "a helper of the pupil's is caught holding the lock", tool->err());
+    return {std::move(tool), held ? caught : 0};
+}
+
+// Root's reset ends the helper a pupil stopped or froze holding the lock, says
+// so and names it in the history, in less than `most` ms; the record is empty.
+void resetEnds(pid_t holder, long long most, const std::string& what)
+{
+    const Run reset = ask(root, "reset");
+    const bool gone = waitUntil([&] { return stateOf(holder) == '?'; }, 10s);
+    const std::string action = lastHistory(1, "3"), pid = cat(holder);
+    check(reset.status == 0 && reset.ms < most && reset.out.find(pid) != std::string::npos && gone
+              && action.starts_with("reset") && action.find(pid) != std::string::npos,
+          "root's reset ends the " + what,
+          cat(reset.seen(), gone ? ", gone" : ", still there", "; history '", shown(action), "'"));
+    expectRecord("", "", "and empties the record");
+}
+
+// A cgroup given to the pupil, as a session is given one to manage (on
+// Debian 12 user@.service delegates one to each user), where cgroup2 is
+// mounted writable; thawed and removed once the processes in it are gone.
+struct PupilCgroup {
+    const std::string made = shell(R"(mount=$(awk '$3 == "cgroup2" { print $2; exit }' /proc/mounts) && [ "$mount" ] &&
+        mkdir "$mount/$0" && cd "$mount/$0" && chown 4242 . cgroup.procs cgroup.freeze cgroup.subtree_control && pwd)",
+                                   cat("orvetta-check-", ::getpid())),
+                      path = made.substr(0, made.size() - !made.empty());
+    ~PupilCgroup()
+    {
+        const std::string remove = "echo 0 >$0/frozen/cgroup.freeze; rmdir $0/frozen; rmdir $0 && echo gone";
+        waitUntil([&] { return path.empty() || shell(remove, path) == "gone\n"; }, 5s);
+    }
+};
+
+// A pupil stops one of their own helpers while it holds the lock and floods
+// the helper with saves released all at once: only a few of theirs may wait
+// for the lock, so another pupil's save still waits, start-up reads the best
+// of the record and the waiting saves. Root's reset ends a holder stopped or
+// frozen, even when shared flocks by the thousand, which a pupil may take on
+// files of their own, make /proc/locks long: a save and a start-up read then
+// take no time either. A pupil who stops each of their helpers that takes the
+// lock, with 40 saves waiting for it all the time, does not stop root's resets.
+void stoppedHolders()
+{
+    ask(root, "reset");
+    if (auto [tool, stopped] = stopOne(1); stopped) {
+        int names[2] = {-1, -1}; // every save of the flood waits for its name until this closes
+        Job flood(martina,
+                  {"sh", "-c", "exec 3<&0; for i in $(seq 10000 10399); do $0 save $i <&3 >>~/flood 2>&1 & done; wait",
+                   helper},
+                  ::pipe2(names, O_CLOEXEC) ? -1 : names[0]);
+        const std::string count = cat("pgrep -c -x orvetta-record -P ", flood.pid());
+        waitUntil([&] { return shell(count) == "400\n"; }, 60s);
+        const std::string released = shell(count);
+        const bool named = ::write(names[1], "Flood", 5) == 5 && ::close(names[1]) == 0;
+        int most = 0;
+        for (bool running = true; running; std::this_thread::sleep_for(20ms)) {
+            running = flood.running();
+            most = std::max(
+                most, std::stoi(shell("find $0/fraprod.kept -user 4242 ! -name 'lock-*' ! -name '.new-*' | wc -l")));
+        }
+        check(named && most <= 2, "at most 2 of a pupil's flood of saves wait for the lock",
+              cat(most, " at once, of ", shown(released),
+                  " released at once: ", shown(shell("sort /tmp/4242/flood | uniq -c"))));
+        const Run other = ask(piero, "save 30000", "Piero"), read = ask(martina, "read");
+        expectRun(other, 0, "kept\n", "another pupil's save still waits for the lock");
+        check(read.out == "7 7\n30000\r\nPiero\r\n" && read.ms < 10000, "start-up reads the best waiting save",
+              read.seen());
+        run(martina, {"kill", "-9", cat(stopped)}); // its parent, the pupil's tool, sees it end and exits
+        tool->wait();
+        ask(piero, "read");
+        expectRecord("30000", "Piero", "once the holder is gone, the next read saves the waiting record");
+        expect(shell(helper + " history | cut -f 2-5 | grep '^piero.kept save.30000.Piero$'"),
+               "piero\tkept save\t30000\tPiero\n", "in the history as the other pupil's");
+    }
+
+    if (auto [tool, stopped] = stopOne(30001); stopped) {
+        Job sharer(martina, [] { return shareLocks(19000); });
+        waitUntil([&] { return !sharer.out().empty() || !sharer.running(); }, 60s);
+        const std::string shared = sharer.out().substr(0, sharer.out().find('\n'));
+        for (const auto& [who, args, name] : std::vector<std::tuple<uid_t, std::string, std::string>>{
+                 {piero, "save 30003", "Piero"}, {martina, "read", ""}}) {
+            const Run step = ask(who, args, name);
+            check(step.status == 0 && step.ms < 1500 && shared.starts_with("19000 shared"),
+                  cat("with ", shared, ", '", args, "' takes no time"), step.seen() + sharer.err());
+        }
+        resetEnds(stopped, 1500, "stopped holder as quickly, " + shared);
+    }
+    if (const PupilCgroup cgroup; cgroup.path.empty())
+        std::puts("skipped: a holder frozen in a cgroup, as no cgroup2 is mounted writable here");
+    else if (auto [tool, frozen] = stopOne(30001, cgroup.path); frozen)
+        resetEnds(frozen, 10000, "frozen holder");
+
+    ask(root, "reset");
+    Job stopper(martina, [] { return stopEachHolder(); });
+    waitUntil([&] { return !stopper.out().empty() || !stopper.running(); }, 60s);
+    std::string refused;
+    long long longest = 0;
+    for (int i = 1; i <= 20; ++i) {
+        const Run reset = ask(root, "reset");
+        longest = std::max(longest, reset.ms);
+        refused += reset.status == 0 ? "" : cat("reset ", i, ": ", reset.seen(), "; ");
+    }
+    const std::size_t caught = linesOf(stopper.out()).size();
+    stopper.wait(0s);
+    check(caught > 0 && refused.empty(), "root's 20 resets work while a pupil stops each new holder",
+          cat(caught, " stopped, the longest reset ", longest, " ms; ", refused, stopper.err()));
+}
+
+// Saves cut short by the pupil's own file-size limit leave no half line for
+// the next saver's line to be glued to, and can neither erase the history
+// nor make a trim of it show lines twice; one pupil's long names do not push
+// everyone else out of it.
+void historyLimits()
+{
+    const std::string historyFile = records + "/fraprod.history", wide(4096, 'm');
+    const auto sizeOf = [&] { return static_cast<long long>(std::filesystem::file_size(historyFile)); };
+    const auto limited = [](long long size, long long score, const std::string& name) {
+        run(martina, {"prlimit", cat("--fsize=", size), helper, "save", cat(score)}, name);
+    };
+    // Whether the history root sees and its file hold whole lines only, and how many.
+    const auto whole = [&](const std::string& history) {
+        const std::string file = textOf(historyFile);
+        return std::pair{torn(history) + torn(file) == 0 && file.ends_with('\n'),
+                         cat(linesOf(history).size(), " lines, ", torn(history), " torn, ", torn(file), " in the file",
+                             file.ends_with('\n') ? "" : " cut short")};
+    };
+    ask(root, "reset");
+    limited(sizeOf() + 50, 200, std::string(1000, 'm'));
+    ask(piero, "save 300", "Bob");
+    check(whole(ask(root, "history").out).first && lastHistory().starts_with("piero\tsave\t300\tBob\t"),
+          "a save cut short by a file-size limit leaves the next saver's line whole", shown(lastHistory(), 160));
+
+    // Ordinary saves fill it, then saves of long names, each under a limit a
+    // little above the history's size, stop part way, over and over, past the
+    // size where the oldest half of the history is cut away.
+    for (int i = 1; i <= 40; ++i)
+        ask(piero, cat("save ", 400 + i), std::string(300, 'p'));
+    std::vector<long long> sizes;
+    for (int i = 1; i <= 80; ++i)
+        sizes.push_back(sizeOf()), limited(sizes.back() + 4000, 500 + i, wide);
+    const auto fell = std::adjacent_find(sizes.begin(), sizes.end(), std::greater<>());
+    ask(martina, "save 32767", "Martina");
+    const std::string history = ask(root, "history").out, last = lastHistory();
+    const auto [kept, lines] = whole(history);
+    check(kept && !history.empty(), "saves under a file-size limit leave whole lines of history",
+          lines
+              + (fell == sizes.end() ? "; it only grew" : cat("; it went from ", fell[0], " to ", fell[1], " bytes")));
+    check(last.starts_with("martina\tsave\t32767\tMartina\t"), "and the last line is the last save",
+          cat(split(last, '\t').size(), " fields: ", shown(last, 160)));
+
+    // A trim cut short: root sees it as the next save leaves it, each line once
+    // and whole. The pupil fills the history to within a line of 256 KiB, past
+    // which it is trimmed, with lines of one length (names of 63 four-byte
+    // characters, too short to be cut), then saves once more under a limit far
+    // below what the trim rewrites. Once a save trims it whole, root's line
+    // and the other pupil's, older than all the filler's, stay.
+    ask(root, "reset");
+    ask(piero, "save 9000", "Piero");
+    std::string bold;
+    for (int i = 0; i < 63; ++i)
+        bold += "\U0001D40C"; // a bold M, as a pupil may type it
+    long long size = sizeOf(), line = 1, score = 10000;
+    for (long long now = 0; (size + line <= 262144 && score < 12000);
+         line = (now > size ? now - size : line), size = now)
+        ask(martina, cat("save ", ++score), bold), now = sizeOf();
+    limited(16384, score + 1, bold);
+    const std::string trimmed = ask(root, "history").out;
+    const int twice = std::stoi(shell("grep -F \"$0\" | sort | uniq -d | wc -l", bold, trimmed));
+    check(
+        twice == 0 && torn(trimmed) == 0, "a trim cut short by a file-size limit shows each line once and whole",
+        cat("after ", score - 10000, " saves filled ", size, " bytes: ", whole(trimmed).second, ", ", twice, " twice"));
+    ask(martina, cat("save ", score + 2), bold);
+    const std::string after = ask(root, "history").out;
+    check(sizeOf() < size && after.find("\troot\treset\t") != std::string::npos
+              && after.find("\tpiero\tsave\t9000\tPiero\t") != std::string::npos,
+          "once a save trims it, root's line and the other pupil's stay",
+          cat(sizeOf(), " bytes, ", whole(after).second));
+
+    ask(root, "reset");
+    ask(piero, "save 100", "Piero");
+    ask(root, "reset");
+    for (int i = 1; i <= 33; ++i)
+        ask(martina, cat("save ", 100 + i), wide);
+    const std::string newest = shell(helper + " history | tail -n 35 | cut -f 2,3 | uniq -c | tr -s ' \t' ' '"),
+                      names = shell(helper + " history | tail -n 33 | cut -f 5 | sort -u");
+    check(newest == " 1 piero save\n 1 root reset\n 33 martina save\n" && names == wide.substr(0, 64) + "…\n",
+          "after 33 saves of 4096-byte names, another pupil's line and root's stay, each name cut to 64 characters",
+          cat("the newest 35 lines: ", shown(newest), " names: ", shown(names, 100)));
+}
+
+// Upgrades from the layout of older versions, open to every player, with what
+// a pupil could have planted there. The real postinst must exit 0, lay out the
+// record as on a fresh install, carry over only a record that reads as one, and
+// leave everything outside the record directory as it was. An administrator's
+// override that opens the directory: postinst keeps it, leaves the record
+// alone, says what to do, and follows no link that a pupil swaps in meanwhile.
+// Such a directory the helper refuses, and changes nothing there.
+void upgrades(const std::string& laidOut, const std::string& outsideBefore)
+{
+    const auto changed = [&] { return outside() == outsideBefore ? "" : "; outside now " + shown(outside(), 3000); };
+    // What the pupil plants, with the names of what root must not be turned against at hand.
+    const auto plant = [](const std::string& what, bool open = true) {
+        shell(open ? "rm -rf /var/games/* && install -d -m 0777 $0" : ":");
+        const std::string standin =
+            "cron=/usr/lib/games/standin/cron.d secret=/usr/lib/games/standin/secret; cd $0 && ";
+        return std::make_unique<Job>(martina, std::vector<std::string>{"sh", "-c", standin + what, records});
+    };
+    for (const auto& [carried, planted] : std::vector<std::pair<std::string, std::string>>{
+             {"13\r\n|Mar tina\r\n", R"(printf '13\r\n' >fraprod.txt; printf 'Mar\033tina\r\n' >fraprod1.txt)"},
+             {"|", R"(ln -s $cron fraprod.txt; ln -s $secret fraprod1.txt; for s in 0 1 2 3 4 5 6 7 8 9; do
+                      ln -s $cron fraprod.txt.moved-aside.$(date -d "+$s sec" +%Y%m%d%H%M%S); done)"},
+             {"|", R"(printf '12\r\n' >fraprod.txt; ln -s $secret fraprod1.txt)"},
+             {"|", R"(printf '12\r\n' >fraprod.txt; truncate -s 1T fraprod1.txt)"},
+             {"|", R"(printf '12\r\n' >fraprod.txt; printf '%s\r\n' )" + std::string(70000, 'a') + " >fraprod1.txt"},
+             {"|", "mkfifo fraprod.txt fraprod1.txt fraprod.lock"},
+             {"|", R"(printf '99999\r\n' >fraprod.txt; printf 'Mallory\r\n' >fraprod1.txt)"},
+             {"|", "mkdir fraprod.kept; ln -s $secret fraprod.history; ln -s $cron fraprod.journal"}}) {
+        plant(planted)->wait();
+        const Run upgrade = run(root, {"sh", postinst, "configure"}, "", 60s);
+        const std::string strays = shell("find /var/games -maxdepth 1 -name 'orvetta.old.*' ! -user root");
+        check(upgrade.status == 0 && layout() == laidOut && changed().empty() && strays.empty(),
+              "upgrade over '" + shown(planted, 60) + "': postinst exits 0, nothing outside changed",
+              upgrade.seen() + changed() + (layout() == laidOut ? "" : "; laid out " + shown(layout())) + strays);
+        expect(record(), carried, "and the record is '" + shown(carried) + "'");
+        const Run saved = ask(piero, "save 99", "Leo");
+        if (check(saved.status == 0, "and a pupil saves on it", saved.seen()))
+            expectRecord("99", "Leo", "and the record holds it");
+    }
+
+    plant(R"(printf '5\r\n' >fraprod.txt; printf 'Ada\r\n' >fraprod1.txt)")->wait();
+    shell("dpkg-statoverride --add root games 0777 $0");
+    const std::string swapping = R"(while :; do for n in fraprod.txt fraprod1.txt fraprod.lock fraprod.journal
+                                    fraprod.history; do ln -sf $secret $n.new; mv -f $n.new $n; done; done)";
+    const auto swapper = plant(swapping, false);
+    const Run overridden = run(root, {"sh", postinst, "configure"}, "", 60s);
+    swapper->wait(0s);
+    const std::string mode = shell("stat -c %a $0 && dpkg-statoverride --list $0 >/dev/null && echo listed");
+    check(overridden.status == 0 && overridden.err.find("dpkg-statoverride --remove " + records) != std::string::npos
+              && changed().empty() && mode == "777\nlisted\n",
+          "an open override is kept and the record left alone", overridden.seen() + shown(mode) + changed());
+    shell("dpkg-statoverride --remove $0 && sh " + postinst + " configure");
+    expect(layout(), laidOut, "without it, postinst lays the record out again");
+    // Nor is an open directory, empty whenever the pupil starts over, that they
+    // fill with links meanwhile, again and again.
+    for (int round = 0; round < 10; ++round) {
+        const auto racer = plant("while :; do rm -f fraprod*; for n in fraprod.txt fraprod1.txt fraprod.history; do "
+                                 "ln -s $secret $n; done; done");
+        const Run raced = run(root, {"sh", postinst, "configure"}, "", 60s);
+        racer->wait(0s);
+        check(raced.status == 0 && layout() == laidOut && changed().empty(),
+              "an open directory a pupil fills with links meanwhile is laid out anew", raced.seen() + changed());
+    }
+
+    ask(root, "reset");
+    ask(martina, "save 50", "Ada");
+    for (const char* opened : {"0777 root:games", "1777 root:games", "0775 root:games", "0755 martina:games"}) {
+        shell("chown ${0#* } /var/games/orvetta && chmod ${0% *} /var/games/orvetta", opened);
+        const Run refused = ask(piero, "save 99", "Leo");
+        shell("chown root:games $0 && chmod 0755 $0");
+        check(refused.status == 66 && refused.err.starts_with(records + ": "),
+              "the helper refuses a directory "s + opened, refused.seen());
+        expectRecord("50", "Ada", "and the record stays");
+    }
+}
+
+} // namespace
+
+int main()
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    std::signal(SIGPIPE, SIG_IGN);
+    const std::string laidOut = layout(), outsideBefore = outside();
+    playing(laidOut);
+    plants();
+    heldLock();
+    hostile();
+    stoppedHolders();
+    historyLimits();
+    upgrades(laidOut, outsideBefore);
+
+    // A game built here, with no helper installed, run by root: it keeps the
+    // record in root's own data directory and never makes an open one for all.
+    shell("rm -rf /var/games/* $0", helper);
+    const Run game = run(root, {"env", "HOME=/tmp/root", saver, "game", "7", "Root"});
+    check(game.out.starts_with("directory /tmp/root/") && game.out.ends_with("saved\n")
+              && shell("ls -A /var/games").empty() && game.err.find(helper) != std::string::npos,
+          "without the helper, root's game keeps its own record", game.seen());
+    std::puts(failures ? cat(failures, " check(s) failed").c_str() : "all record privilege checks passed");
+    return failures ? 1 : 0;
+}
