@@ -157,8 +157,6 @@ struct Game {
 
     TavolaWindow& w() const { return *tavola->window(); }
     GameState& state() const { return tavola->state(); }
-    bool ended() const { return platform.exitStatus >= 0; }
-    bool timerEnabled() const { return w().Timer1->isEnabled(); }
     // The fraction as the player reads it: the upper box over the lower one.
     std::pair<QLineEdit*, QLineEdit*> fractionBoxes() const
     {
@@ -171,12 +169,6 @@ struct Game {
         const auto [numerator, denominator] = fractionBoxes();
         return numerator->text() + QLatin1Char('/') + denominator->text();
     }
-    void setFraction(const QString& numerator, const QString& denominator) const
-    {
-        const auto boxes = fractionBoxes();
-        boxes.first->setText(numerator);
-        boxes.second->setText(denominator);
-    }
 
     // What a player does: press and release a mouse button over the control.
     void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) const
@@ -184,10 +176,12 @@ struct Game {
         QTest::mouseClick(control, button, Qt::NoModifier, control->rect().center());
     }
     // Types the fraction, then answers with the button that carries the caption.
-    void answer(const QString& fraction, const QString& caption) const
+    void answer(const QString& fraction, const QString& caption, Qt::MouseButton button = Qt::LeftButton) const
     {
-        setFraction(fraction.section(QLatin1Char('/'), 0, 0), fraction.section(QLatin1Char('/'), 1));
-        click(answerButton(caption));
+        const auto [numerator, denominator] = fractionBoxes();
+        numerator->setText(fraction.section(QLatin1Char('/'), 0, 0));
+        denominator->setText(fraction.section(QLatin1Char('/'), 1));
+        click(answerButton(caption), button);
     }
     OptionButton* answerButton(const QString& caption) const
     {
