@@ -79,16 +79,12 @@ QStringList windowsDirectoryListing()
 void install(const QByteArray& score, const QByteArray& holder, const QByteArray& journal = {},
              const QString& missing = {})
 {
-    for (const QString& name : installedFiles) {
-        QFile::remove(windowsFile(name));
-        if (name == missing)
-            continue;
-        QFile file(windowsFile(name));
-        const QByteArray bytes = name == scoreFile                           ? score
-                                 : name == nameFile                          ? holder
-                                 : name == QStringLiteral("fraprod.journal") ? journal
-                                                                             : QByteArray();
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    const QByteArray bytes[] = {score, holder, {}, journal}; // as installedFiles names them
+    for (qsizetype i = 0; i < installedFiles.size(); ++i) {
+        QFile file(windowsFile(installedFiles[i]));
+        file.remove();
+        QVERIFY(installedFiles[i] == missing
+                || (file.open(QIODevice::WriteOnly) && file.write(bytes[i]) == bytes[i].size()));
     }
 }
 
@@ -189,8 +185,7 @@ private slots:
         const QString directory = faultDirectory(own);
         const QStringList left = QDir(directory).entryList(QDir::Files | QDir::Hidden) + made;
         const auto files = recordFilesOf(directory, layout);
-        const quint64 seed = 20240611;
-        std::mt19937_64 rng(seed);
+        std::mt19937_64 rng(20240611);
         int cutShort = 0;
         qint64 next = 1;
         for (int kill = 0; kill < 100; ++kill) {
@@ -204,10 +199,7 @@ private slots:
             const auto record = readRecord(*files);
             QVERIFY2(record, record.problem.reason.c_str());
             const qint64 saved = saveIn(*record.value);
-            QVERIFY2(saved >= next - 1, qPrintable(QStringLiteral("kill %1 (seed %2) left a broken, mixed or older "
-                                                                  "pair")
-                                                       .arg(kill)
-                                                       .arg(seed)));
+            QVERIFY2(saved >= next - 1, "a killed save left a broken, mixed or older pair");
             next = std::max(next, saved + 1);
             if (next > maxRecordScore - 1000) { // keep every save a record
                 QVERIFY(resetRecord(*files, "fault tests"));
@@ -405,15 +397,9 @@ private slots:
             << QByteArray("2\r\n") << 5 << QString::fromUtf8("A\x1b[31mB\aC\x7f\u0085D\u202eE\u2066F\tG")
             << QByteArray("A [31mB C  D E F G\r\n");
         QTest::newRow("characters that hide")
-            << QByteArray("2\r\n") << 5 << QString::fromUtf8("A\u2028B\u2029C\u200bD\u00adE\ufeffF\U000E0041G")
-            << QByteArray("A B C D E F G\r\n");
-        QTest::newRow("characters that show as nothing")
             << QByteArray("2\r\n") << 5
-            << QString::fromUtf8("A\u034fB\ufe0fC\U000E0100D\u180bE\u17b4F\U000E0000G\ufffeH\ue000I\U000E0FFFJ")
-            << QByteArray("A B C D E F G H I J\r\n");
-        QTest::newRow("a name of fillers")
-            << QByteArray("2\r\n") << 5 << QString::fromUtf8("\u3164\u115f\u1160\uffa0\u2800\u2800")
-            << QByteArray("      \r\n");
+            << QString::fromUtf8("A\u2028B\u2029C\u200bD\u00adE\ufeffF\U000E0041G\U000E0FFFH")
+            << QByteArray("A B C D E F G H\r\n");
         QTest::newRow("name plays no part") << QByteArray("40\r\n") << 39 << "Zed" << QByteArray();
         QTest::newRow("binary bytes") << QByteArray("\x01\xfe\xff\x80", 4) << 5 << "Leo" << QByteArray("Leo\r\n");
         QTest::newRow("NUL bytes after a number") << QByteArray("7\0\0\r\n", 5) << 5 << "Leo" << QByteArray();
@@ -440,11 +426,6 @@ private slots:
                  saved ? QByteArray::number(score) + "\r\n" + savedName : storedScore + holder);
         const QString lastBox = saved ? congratulation : quitQuestion;
         QCOMPARE(game.platform.log.last(2), (QStringList{QStringLiteral("box: ") + lastBox, QStringLiteral("end")}));
-        // The next game shows the holder as the file holds it.
-        Game next(QStringLiteral("Bruno"), false);
-        next.platform.shareRecordWith(game.platform);
-        next.tavola->Show();
-        QCOMPARE(next.w().lblnome->caption(), QString::fromLocal8Bit(next.file(nameFile)));
     }
 
     // What the game does with each answer of the record helper to a save.
@@ -624,9 +605,12 @@ private slots:
         const auto lineOf = [](int n, const char* login, const char* action) {
             return historyLine(n, login, action, {std::to_string(n) + "\r\n", "M\r\n"}, {});
         };
-        const std::string leo = lineOf(1, "leo", "save"), reset = lineOf(2, "root", "reset");
-        std::string full = leo + reset, newest;
-        for (int n = 3; full.size() + newest.size() < maxHistoryBytes - 100; ++n)
+        // Root's older line too, which is no login's newest; a line an older
+        // version garbled, which is nobody's.
+        const std::string leo = lineOf(1, "leo", "save"),
+                          reset = lineOf(2, "root", "reset") + lineOf(3, "root", "reset");
+        std::string full = leo + "garbled\n" + reset, newest;
+        for (int n = 4; full.size() + newest.size() < maxHistoryBytes - 100; ++n)
             full += std::exchange(newest, lineOf(n, "mal", "save"));
         full += newest;
         const std::string kept = trimmedHistory(full, 200), trim = encodeTrimmedHistory(kept);
