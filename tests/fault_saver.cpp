@@ -2,11 +2,10 @@
 // Saves records the way the game does, for the fault tests.
 //   fault_saver save DIR LAYOUT FIRST [COUNT]  saves FIRST, FIRST+1, ... (COUNT of them, else until killed)
 //   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
-//   fault_saver hold DIR LAYOUT stopped|asleep takes the lock, says "held" and stops itself, or
-//                                              sleeps as when frozen (POSIX)
+//   fault_saver hold DIR                       takes the lock of DIR's protected files, says "held" and
+//                                              stops itself (POSIX)
 // LAYOUT is one of record_layouts.h. Record N is the score "N" held by
 // "Player N". "go" on standard output means saving starts.
-#include "desktop/DesktopPlatform.h"
 #include "record_layouts.h"
 
 #include <QCoreApplication>
@@ -14,9 +13,6 @@
 #include <csignal>
 #include <cstdio>
 #include <string>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 using namespace orvetta;
 
@@ -61,19 +57,16 @@ int playGame(int argc, char* argv[])
 
 #ifndef _WIN32
 // A holder of the lock that never lets go by itself.
-int hold(const char* directory, const char* layout, bool asleep)
+int hold(const char* directory)
 {
-    const auto files = testing::recordFilesOf(QString::fromLocal8Bit(directory), QString::fromLatin1(layout));
+    const auto files = testing::recordFilesOf(QString::fromLocal8Bit(directory), QStringLiteral("protected"));
     if (const StoreProblem problem = files->lock(std::chrono::seconds(30))) {
         std::fprintf(stderr, "%s: %s\n", problem.path.c_str(), problem.reason.c_str());
         return 1;
     }
     std::puts("held");
     std::fflush(stdout);
-    if (asleep)
-        ::pause();
-    else
-        std::raise(SIGSTOP);
+    std::raise(SIGSTOP);
     return 0;
 }
 #endif
@@ -88,10 +81,9 @@ int main(int argc, char* argv[])
     if (mode == "game" && argc == 4)
         return playGame(argc, argv);
 #ifndef _WIN32
-    if (mode == "hold" && argc == 5)
-        return hold(argv[2], argv[3], std::string(argv[4]) == "asleep");
+    if (mode == "hold" && argc == 3)
+        return hold(argv[2]);
 #endif
-    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | hold DIR LAYOUT stopped|asleep\n",
-               stderr);
+    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | hold DIR\n", stderr);
     return 64;
 }

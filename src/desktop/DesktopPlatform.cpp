@@ -54,9 +54,13 @@ FileProblem fileProblem(const StoreProblem& problem)
     return {QString::fromLocal8Bit(problem.path), shownReason(QString::fromUtf8(problem.reason))};
 }
 
-// The record files the game itself reads and writes: on Windows those the
-// installer prepared, or the player's own; elsewhere always the player's own,
-// created readable by every player and replaced by rename.
+void announce(const QString& notice)
+{
+    std::fprintf(stderr, "%s\n", notice.toLocal8Bit().constData());
+}
+
+} // namespace
+
 std::unique_ptr<RecordFiles> recordFilesIn(const QString& directory, [[maybe_unused]] bool prepared)
 {
 #ifdef Q_OS_WIN
@@ -66,13 +70,6 @@ std::unique_ptr<RecordFiles> recordFilesIn(const QString& directory, [[maybe_unu
     return std::make_unique<OwnRecordFiles>(QFile::encodeName(directory).toStdString());
 #endif
 }
-
-void announce(const QString& notice)
-{
-    std::fprintf(stderr, "%s\n", notice.toLocal8Bit().constData());
-}
-
-} // namespace
 
 DesktopPlatform::DesktopPlatform()
 {

@@ -5,9 +5,16 @@
 
 #include <QCoreApplication>
 
+#include <memory>
 #include <random>
 
 namespace orvetta {
+
+// The record files the game itself reads and writes: on Windows those the
+// installer prepared, or the player's own; elsewhere always the player's own,
+// created readable by every player and replaced by rename. Public for the
+// tests, which save as the game does.
+std::unique_ptr<RecordFiles> recordFilesIn(const QString& directory, bool prepared);
 
 // The platform of the real program: Qt's own modal dialogs, QTimer, the
 // machine-wide record directory and an immediate exit.

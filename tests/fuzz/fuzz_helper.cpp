@@ -12,7 +12,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <dirent.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,26 +25,15 @@ namespace {
 
 void emptyKeptDirectory()
 {
-    const std::string kept = fuzz::scratchDirectory() + "/fraprod.kept";
-    DIR* listing = ::opendir(kept.c_str());
-    if (!listing)
-        std::abort();
-    while (const dirent* entry = ::readdir(listing))
-        if (entry->d_name[0] != '.' || std::string_view(entry->d_name).starts_with(".new-"))
-            ::unlink((kept + '/' + entry->d_name).c_str());
-    ::closedir(listing);
+    for (const auto& entry : std::filesystem::directory_iterator(fuzz::scratchDirectory() + "/fraprod.kept"))
+        if (const std::string name = entry.path().filename(); name[0] != '.' || name.starts_with(".new-"))
+            std::filesystem::remove(entry.path());
 }
 
 std::string fileOf(const char* name)
 {
-    std::string content;
-    if (const int fd = ::open((fuzz::scratchDirectory() + '/' + name).c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
-        char buffer[4096];
-        for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
-            content.append(buffer, static_cast<std::size_t>(n));
-        ::close(fd);
-    }
-    return content;
+    std::ifstream file(fuzz::scratchDirectory() + '/' + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 } // namespace

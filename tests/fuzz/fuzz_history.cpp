@@ -18,12 +18,11 @@ namespace {
 std::vector<std::string_view> split(std::string_view text, std::size_t count)
 {
     std::vector<std::string_view> parts;
-    while (parts.size() + 1 < count) {
-        const std::size_t end = text.find('\0');
+    for (std::size_t end; parts.size() + 1 < count && (end = text.find('\0')) != std::string_view::npos;
+         text.remove_prefix(end + 1))
         parts.push_back(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    }
     parts.push_back(text);
+    parts.resize(count);
     return parts;
 }
 
@@ -54,16 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A line as large as leaves room for only about half of these lines.
     const std::string trimmed = trimmedHistory(whole, maxHistoryBytes / 2 - whole.size() / 2);
     // Whole lines of the history, in their order.
-    std::string_view rest = whole;
-    for (std::size_t start = 0, end; start < trimmed.size(); start = end + 1) {
+    const std::string lines = '\n' + std::string(whole);
+    for (std::size_t start = 0, end, at = 0; start < trimmed.size(); start = end + 1) {
         end = trimmed.find('\n', start);
         FUZZ_CHECK(end != std::string::npos);
-        const std::string_view keptLine = std::string_view(trimmed).substr(start, end + 1 - start);
-        std::size_t at = rest.find(keptLine);
-        while (at != std::string_view::npos && at > 0 && rest[at - 1] != '\n')
-            at = rest.find(keptLine, at + 1);
-        FUZZ_CHECK(at != std::string_view::npos);
-        rest.remove_prefix(at + keptLine.size());
+        at = lines.find('\n' + trimmed.substr(start, end + 1 - start), at);
+        FUZZ_CHECK(at != std::string::npos);
+        at += end + 1 - start; // at the line's own end, which starts the next
     }
     FUZZ_CHECK(trimmed.size() <= whole.size());
 
