@@ -825,7 +825,7 @@ const auto upgrades = [](const std::string& laidOut, const std::string& outsideB
     };
     // The last: an open directory, empty whenever the pupil starts over, that
     // they fill with links meanwhile, again and again.
-    std::vector<std::pair<std::string, std::string>> plants = {
+    std::vector<std::pair<std::string, std::string>> rows = {
         {"13\r\n|Mar tina\r\n", R"(printf '13\r\n' >fraprod.txt; printf 'Mar\033tina\r\n' >fraprod1.txt)"},
         {"|", R"(ln -s $cron fraprod.txt; ln -s $secret fraprod1.txt; for s in 0 1 2 3 4 5 6 7 8 9; do
                  ln -s $cron fraprod.txt.moved-aside.$(date -d "+$s sec" +%Y%m%d%H%M%S); done)"},
@@ -835,10 +835,10 @@ const auto upgrades = [](const std::string& laidOut, const std::string& outsideB
         {"|", "mkfifo fraprod.txt fraprod1.txt fraprod.lock"},
         {"|", R"(printf '99999\r\n' >fraprod.txt; printf 'Mallory\r\n' >fraprod1.txt)"},
         {"|", "mkdir fraprod.kept; ln -s $secret fraprod.history; ln -s $cron fraprod.journal"}};
-    plants.insert(plants.end(), 10,
-                  {"|", "while :; do rm -f fraprod*; for n in fraprod.txt fraprod1.txt fraprod.history; do "
-                        "ln -s $secret $n; done; done"});
-    for (const auto& [carried, planted] : plants) {
+    rows.insert(rows.end(), 10,
+                {"|", "while :; do rm -f fraprod*; for n in fraprod.txt fraprod1.txt fraprod.history; do "
+                      "ln -s $secret $n; done; done"});
+    for (const auto& [carried, planted] : rows) {
         const Run upgrade = plantAndConfigure(planted);
         const std::string strays = shell("find /var/games -maxdepth 1 -name 'orvetta.old.*' ! -user root");
         check(upgrade.status == 0 && layout() == laidOut && changed().empty() && strays.empty(),
