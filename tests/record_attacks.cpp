@@ -8,6 +8,7 @@
 // is a child that drops to their uid and runs a command, or a tool of theirs:
 // their own helpers stepped, stopped or frozen while /proc/locks shows them
 // holding the lock, or killed at random moments.
+#include "records/posix/lock_holder.h"
 #include "records/record_history.h"
 #include "records/record_journal.h"
 
@@ -41,7 +42,6 @@
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
-#include <tuple>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -58,14 +58,11 @@ const std::string records = "/var/games/orvetta", programs = "/usr/lib/games/orv
 constexpr uid_t root = 0, martina = 4242, piero = 4243;
 int failures = 0;
 
-template <typename... Parts>
-std::string cat(const Parts&... parts)
-{
+const auto cat = [](const auto&... parts) {
     std::ostringstream text;
     (text << ... << parts);
     return text.str();
-}
-
+};
 const auto textOf = [](const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
@@ -87,8 +84,7 @@ const auto linesOf = [](const std::string& text) {
 };
 
 // Bytes as text on one line, with escapes for what would not show.
-std::string shown(const std::string& text, std::size_t most = 300)
-{
+const auto shown = [](const std::string& text, std::size_t most = 300) {
     std::string seen;
     for (const unsigned char c : text.substr(0, most))
         seen += c >= ' ' && c != 127 ? std::string(1, c)
@@ -97,25 +93,22 @@ std::string shown(const std::string& text, std::size_t most = 300)
                 : c == '\t'          ? "\\t"
                                      : cat("\\", std::oct, int(c));
     return text.size() > most ? seen + "..." : seen;
-}
+};
 
-bool check(bool ok, const std::string& what, const std::string& seen)
-{
+const auto check = [](bool ok, const std::string& what, const std::string& seen) {
     std::printf("%s: %s: %s\n", ok ? "ok" : "FAIL", what.c_str(), seen.c_str());
     return ok || ++failures == 0;
-}
-bool expect(const std::string& seen, const std::string& wanted, const std::string& what)
-{
+};
+const auto expect = [](const std::string& seen, const std::string& wanted, const std::string& what) {
     return check(seen == wanted, what, shown(seen));
-}
+};
 
-bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds most)
-{
+const auto waitUntil = [](const std::function<bool()>& done, std::chrono::milliseconds most) {
     for (const auto giveUp = Clock::now() + most; !done(); std::this_thread::sleep_for(20ms))
         if (Clock::now() > giveUp)
             return false;
     return true;
-}
+};
 
 // The state in /proc/PID/stat, after the command name, which may hold anything; '?' once it is gone.
 const auto stateOf = [](pid_t pid) {
@@ -138,16 +131,13 @@ struct Run {
 
 // Runs `args` as `uid`; a pupil's with the bare environment of a session
 // (whose locale is UTF-8, as Qt from 6.5 on says at every start otherwise).
-int execute(uid_t uid, const std::vector<std::string>& args)
-{
-    std::vector<char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
+const auto execute = [](uid_t uid, std::vector<std::string> args) {
+    std::vector<char*> argv(args.size() + 1); // ended by a null pointer
+    std::ranges::transform(args, argv.begin(), [](std::string& arg) { return arg.data(); });
     const std::string home = cat("HOME=/tmp/", uid);
     const char* session[] = {home.c_str(), "PATH=/usr/bin:/bin", "LANG=C.UTF-8", "QT_QPA_PLATFORM=offscreen", nullptr};
     return ::execvpe(argv[0], argv.data(), uid == root ? environ : const_cast<char**>(session)), 127;
-}
+};
 
 // A child that runs `body` as `uid` (root's stay root's; a pupil's have no
 // groups, once root moved them into `cgroup` if given), reading `in`, which
@@ -166,13 +156,12 @@ public:
         const bool leader = ::getuid() == root, pupil = uid != ::geteuid();
         std::fflush(nullptr);
         if ((pid_ = ::fork()) == 0) {
-            const int null = ::open("/dev/null", O_RDWR);
             if ((leader && ::setpgid(0, 0)) || (!cgroup.empty() && !writeTo(cgroup + "/cgroup.procs", "0"))
-                || ::dup2(in < 0 ? null : in, 0) < 0 || ::dup2(out_, 1) < 0 || ::dup2(err_, 2) < 0
-                || ::close_range(3, ~0U, 0) || ::prctl(PR_SET_PDEATHSIG, SIGKILL)
+                || ::dup2(in < 0 ? ::open("/dev/null", O_RDONLY) : in, 0) < 0 || ::dup2(out_, 1) < 0
+                || ::dup2(err_, 2) < 0 || ::close_range(3, ~0U, 0) || ::prctl(PR_SET_PDEATHSIG, SIGKILL)
+                || std::signal(SIGPIPE, SIG_DFL) == SIG_ERR
                 || (pupil && (::setgroups(0, nullptr) || ::setresgid(uid, uid, uid) || ::setresuid(uid, uid, uid))))
                 ::_exit(126);
-            std::signal(SIGPIPE, SIG_DFL);
             const int status = body();
             ::_exit(std::fflush(nullptr) == 0 ? status : 125);
         }
@@ -186,7 +175,7 @@ public:
             uid, [=] { return execute(uid, args); }, in)
     {
     }
-    ~Job() { wait(0s), ::close(out_), ::close(err_), ::close(schedstat_); }
+    ~Job() { wait(0s), ::close(out_), ::close(err_); }
     Job(const Job&) = delete;
 
     pid_t pid() const { return pid_; }
@@ -200,8 +189,7 @@ public:
             pollfd ended = {static_cast<int>(::syscall(SYS_pidfd_open, pid_, 0)), POLLIN, 0};
             if (::poll(&ended, 1, static_cast<int>(most / 1ms)) == 0)
                 ::kill(-pid_, SIGKILL), ::kill(pid_, SIGKILL);
-            while (::waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {
-            }
+            ::waitpid(pid_, &status_, 0); // no signal of ours has a handler to interrupt it
             ::close(ended.fd);
         }
         return {WIFEXITED(status_) ? WEXITSTATUS(status_) : 128 + WTERMSIG(status_), out(), err(),
@@ -213,47 +201,38 @@ public:
     {
         const bool first = !std::exchange(stepped_, true);
         const auto timesRun = [this] { // how many times it was put on a processor; -1 if the kernel does not say
-            char text[128] = "";
             long long times = -1;
-            return ::pread(schedstat_, text, sizeof text - 1, 0) > 0 && std::sscanf(text, "%*d %*d %lld", &times) == 1
-                       ? times
-                       : -1;
+            std::sscanf(textOf(cat("/proc/", pid_, "/schedstat")).c_str(), "%*d %*d %lld", &times);
+            return times;
         };
         const long long before = first ? -1 : timesRun();
-        if (first)
-            schedstat_ = ::open(cat("/proc/", pid_, "/schedstat").c_str(), O_RDONLY | O_CLOEXEC);
-        else if (reaped_ || ::kill(pid_, SIGCONT) != 0)
+        if (!first && (reaped_ || ::kill(pid_, SIGCONT) != 0))
             return false;
         for (const auto giveUp = Clock::now() + 2ms; before >= 0 && timesRun() == before && Clock::now() < giveUp;)
             std::this_thread::sleep_for(5us);
         std::this_thread::sleep_for(5us);
-        while (!reaped_ && (first || ::kill(pid_, SIGSTOP) == 0) && ::waitpid(pid_, &status_, WUNTRACED) < 0
-               && errno == EINTR) {
-        }
+        if (!reaped_ && (first || ::kill(pid_, SIGSTOP) == 0))
+            ::waitpid(pid_, &status_, WUNTRACED);
         return !(reaped_ = reaped_ || !WIFSTOPPED(status_));
     }
 
 private:
-    int out_ = ::memfd_create("out", MFD_CLOEXEC), err_ = ::memfd_create("err", MFD_CLOEXEC), schedstat_ = -1;
+    int out_ = ::memfd_create("out", MFD_CLOEXEC), err_ = ::memfd_create("err", MFD_CLOEXEC);
     pid_t pid_ = -1;
     int status_ = W_EXITCODE(127, 0);
     bool reaped_ = false, stepped_ = false;
     Clock::time_point start_ = Clock::now();
 };
 
-Run run(uid_t uid, const std::vector<std::string>& args, const std::string& input = {},
-        std::chrono::seconds most = 120s)
-{
-    return Job(uid, args, inputOf(input)).wait(most);
-}
+const auto run = [](uid_t uid, const std::vector<std::string>& args, const std::string& input = {},
+                    std::chrono::seconds most = 120s) { return Job(uid, args, inputOf(input)).wait(most); };
 // The helper run by `who` with `args` ('' an empty one) and `name` on its standard input.
-Run ask(uid_t who, const std::string& args, const std::string& name = {})
-{
+const auto ask = [](uid_t who, const std::string& args, const std::string& name = {}) {
     std::vector<std::string> command = {helper};
     for (const std::string& arg : split(args, ' '))
         command.push_back(arg == "''" ? "" : arg);
     return run(who, command, name);
-}
+};
 // What a shell command of root's prints, `arg` its $0.
 const auto shell = [](const std::string& command, const std::string& arg = records, const std::string& input = {}) {
     return run(root, {"sh", "-c", command, arg}, input).out;
@@ -274,9 +253,8 @@ const auto lastHistory = [](int count = 1, const std::string& fields = "2-") {
 // Lines of history not of seven fields; an empty history is one.
 const auto torn = [](const std::string& text) {
     const std::vector<std::string> lines = linesOf(text);
-    return lines.empty() + std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
-               return std::count(line.begin(), line.end(), '\t') != 6;
-           });
+    return lines.empty()
+           + std::ranges::count_if(lines, [](const std::string& line) { return std::ranges::count(line, '\t') != 6; });
 };
 const auto layout = [] { return shell("stat -c '%a %U:%G %h %n' $0 $0/fraprod*"); };
 // What root must never be turned against: what is installed, a secret, and a directory whose scripts root runs.
@@ -289,12 +267,13 @@ const auto outside = [] {
 // Who /proc/locks, which anyone may read, shows holding the record's lock: as
 // a flock, "N: FLOCK  ADVISORY  WRITE PID MAJ:MIN:INODE 0 EOF", or as a POSIX
 // lock on its first byte, "N: POSIX  ADVISORY  WRITE PID MAJ:MIN:INODE 0 0".
-std::vector<pid_t> lockHolders()
-{
+// Root could ask the kernel through the lock file (lockHolderOf), but a pupil
+// may not open it.
+const auto lockHolders = [] {
     struct stat lock = {};
     std::vector<pid_t> found;
     for (const std::string& line :
-         split(::stat((records + "/fraprod.lock").c_str(), &lock) ? "" : textOf("/proc/locks"), '\n')) {
+         linesOf(::stat((records + "/fraprod.lock").c_str(), &lock) ? "" : textOf("/proc/locks"))) {
         char kind[16] = "";
         unsigned major = 0, minor = 0;
         long long holder = 0, first = -1, inode = 0;
@@ -306,31 +285,26 @@ std::vector<pid_t> lockHolders()
             found.push_back(static_cast<pid_t>(holder));
     }
     return found;
-}
-const auto holdsLock = [](pid_t pid) {
-    const std::vector<pid_t> holders = lockHolders();
-    return std::find(holders.begin(), holders.end(), pid) != holders.end();
 };
+const auto holdsLock = [](pid_t pid) { return std::ranges::count(lockHolders(), pid) > 0; };
 
 // A helper the pupil runs to save `score` under `name` ("N<score>" if none); stepped, it starts stopped.
-std::unique_ptr<Job> save(long long score, bool stepped, const std::string& name = {})
-{
-    const std::vector<std::string> args = {helper, "save", std::to_string(score)};
+const auto save = [](long long score, bool stepped, const std::string& name = {}) {
+    const std::vector<std::string> args = {helper, "save", cat(score)};
     return std::make_unique<Job>(
         martina, [=] { return stepped && ::raise(SIGSTOP) ? 126 : execute(martina, args); },
         inputOf(name.empty() ? cat("N", score) : name));
-}
+};
 
 // What anyone may see of the record files without reading them: the size
 // and time of change of each, which a save changes in place.
-std::string filesSeen()
-{
+const auto filesSeen = [] {
     std::string seen;
     for (const char* name : {"/fraprod.txt", "/fraprod1.txt", "/fraprod.journal", "/fraprod.history"})
         if (struct stat file = {}; ::stat((records + name).c_str(), &file) == 0)
             seen += cat(file.st_size, ' ', file.st_mtim.tv_sec, '.', file.st_mtim.tv_nsec, ' ');
     return seen;
-}
+};
 
 // Saves killed at random moments, in three ways: a quarter anywhere in their
 // run, from before the helper starts to after it is done (twice what a whole
@@ -338,20 +312,20 @@ std::string filesSeen()
 // lock to after they let it go (twice the steps a whole save holds it); and
 // half, stepped, at the first step that changes a record file. A run is
 // mostly starting up, and what is killed outside the lock changes nothing.
-int killHelpers(long long first, long long count, unsigned seed)
-{
+const auto killHelpers = [](long long first, long long count, unsigned seed) {
     ::prctl(PR_SET_TIMERSLACK, 1UL);
-    std::vector<long long> whole, locked;
+    std::vector<long long> whole, locked; // of five saves run whole, and of five stepped
     long long n = first;
-    for (auto started = Clock::now(); n < first + 5; ++n, started = Clock::now()) {
-        save(n, false)->wait();
+    while (n < first + 10) {
+        const auto started = Clock::now();
+        save(n++, false)->wait();
         whole.push_back((Clock::now() - started) / 1us);
+        locked.push_back(0);
+        for (const auto stepped = save(n++, true); stepped->step();)
+            locked.back() += holdsLock(stepped->pid());
     }
-    for (; n < first + 10; ++n)
-        for (const auto stepped = save(n, true); locked.size() < whole.size() + n - first - 4 || stepped->step();)
-            locked.resize(whole.size() + n - first - 4), locked.back() += holdsLock(stepped->pid());
-    std::sort(whole.begin(), whole.end());
-    std::sort(locked.begin(), locked.end());
+    std::ranges::sort(whole);
+    std::ranges::sort(locked);
     std::mt19937 random(seed);
     std::uniform_int_distribution<long long> anywhere(0, 2 * whole[2]), holding(0, 2 * locked[2]);
     long long killed[3] = {}, ended = 0;
@@ -373,7 +347,7 @@ int killHelpers(long long first, long long count, unsigned seed)
                 "change to a file; %lld ended first (a whole save takes %lld us, %lld steps of it holding the lock)",
                 killed[0], killed[1], killed[2], ended, whole[2], locked[2]);
     return 0;
-}
+};
 
 // A pupil's own helper stopped while it holds the lock, or frozen with the
 // cgroup a session is given to manage (moved into a child of it and frozen
@@ -383,18 +357,13 @@ int killHelpers(long long first, long long count, unsigned seed)
 // try is stepped until it is seen holding the lock, and saves a score higher
 // than the last, so that each is a record to save under the lock. Says its
 // pid and waits for it to end.
-int stopHolder(long long first, const std::string& cgroup)
-{
+const auto stopHolder = [](long long first, const std::string& cgroup) {
     const std::string frozen = cgroup + "/frozen";
+    const auto isFrozen = [&] { return textOf(frozen + "/cgroup.events").find("frozen 1") != std::string::npos; };
     const auto freeze = [&](pid_t pid) {
         return (::mkdir(frozen.c_str(), 0755) == 0 || errno == EEXIST) && writeTo(frozen + "/cgroup.procs", cat(pid))
                && writeTo(frozen + "/cgroup.freeze", "1") && ::kill(pid, SIGCONT) == 0
-               && waitUntil(
-                   [&] {
-                       return stateOf(pid) == 'S'
-                              && textOf(frozen + "/cgroup.events").find("frozen 1") != std::string::npos;
-                   },
-                   10s);
+               && waitUntil([&] { return stateOf(pid) == 'S' && isFrozen(); }, 10s);
     };
     for (long long score = first, giveUp = std::time(nullptr) + 60; score <= 32767 && std::time(nullptr) < giveUp;
          ++score)
@@ -408,13 +377,12 @@ int stopHolder(long long first, const std::string& cgroup)
             }
     std::fputs("no helper was caught holding the lock in 60 s", stderr);
     return 1;
-}
+};
 
 // Whoever ends a stopped holder may find the next one stopped in turn: a
 // pupil keeps 40 saves waiting, starting one as another ends, and stops each
 // as soon as /proc/locks shows it holding the lock. Says the pid of each.
-int stopEachHolder()
-{
+const auto stopEachHolder = [] {
     std::list<std::unique_ptr<Job>> saves;
     std::set<pid_t> stopped;
     for (long long n = 0, giveUp = std::time(nullptr) + 120; std::time(nullptr) < giveUp; ++n) {
@@ -422,21 +390,20 @@ int stopEachHolder()
         if (saves.size() < 40) // one at a time, so as to look at the lock between
             saves.push_back(save(1 + n % 32767, false, "Stopper"));
         for (const pid_t holder : lockHolders())
-            if (std::any_of(saves.begin(), saves.end(), [&](const auto& job) { return job->pid() == holder; })
+            if (std::ranges::any_of(saves, [&](const auto& job) { return job->pid() == holder; })
                 && stopped.insert(holder).second && ::kill(holder, SIGSTOP) == 0)
                 std::printf("%d\n", holder);
         std::fflush(stdout);
     }
     return 0;
-}
+};
 
 // Every flock, shared or not, is a line of /proc/locks. One process holds up
 // to its limit of open files (each open of a file a lock of its own), so
 // `count` are spread over as many as that takes, each handing on to a child
 // of its own, all on the first processor: their locks are listed first,
 // newest first, so ahead of the record's. Held until the tool is ended.
-int shareLocks(long long count)
-{
+const auto shareLocks = [](long long count) {
     rlimit files = {};
     cpu_set_t first = {};
     CPU_SET(0, &first);
@@ -455,14 +422,13 @@ int shareLocks(long long count)
     std::printf("%lld shared flocks held by %lld processes\n", count, (count + each - 1) / each);
     std::fflush(stdout);
     return ::pause();
-}
+};
 
 // ---- The checks, run as root.
 
 // Every way round the helper fails; the game's own path saves; names of
 // characters that show nothing are stored as blanks; what the helper refuses.
-void playing(const std::string& laidOut)
-{
+const auto playing = [](const std::string& laidOut) {
     for (const char* attempt :
          {R"(printf '32767\r\n' >"$0"/fraprod.txt)", R"(rm -f "$0"/fraprod.txt)", R"(mv "$0"/fraprod1.txt "$0"/old)",
           R"(ln -s /tmp "$0"/fraprod.new)", R"(mkfifo "$0"/fraprod.fifo)", R"(flock -n "$0"/fraprod.lock true)",
@@ -513,13 +479,12 @@ void playing(const std::string& laidOut)
               refused.seen());
     }
     expectRecord("14", "Martina", "refusals leave the record alone");
-}
+};
 
 // Journals: a forged or broken one is dropped, a whole one is finished. Files
 // only root could plant: refused, and the game falls back to the pupil's own
 // record.
-void plants()
-{
+const auto plants = [] {
     const auto journal = [](const std::string& score, const std::string& name) {
         const orvetta::RecordPair pair{score + "\r\n", name + "\r\n"};
         return orvetta::encodeJournal({pair, orvetta::historyLine(std::time(nullptr), "forger", "save", pair, {})});
@@ -556,17 +521,15 @@ void plants()
     expect(shell("stat -c '%a %U:%G %s' $0/fraprod1.txt"), "664 root:games 0\n",
            "root's helper recreates a record file");
     shell("install -o root -g games -m 0664 /tmp/holder $0/fraprod1.txt && rm -f /var/games/link");
-}
+};
 
 // A helper stopped while it holds the lock (held here by root, as only the
 // helper's group may): saves are kept, start-up reads them, the next holder
 // applies them.
-void heldLock()
-{
+const auto heldLock = [] {
     Job holder(root, [] {
         const int lock = ::open((records + "/fraprod.lock").c_str(), O_RDWR | O_CLOEXEC);
-        struct flock firstByte = {.l_type = F_WRLCK, .l_whence = SEEK_SET, .l_start = 0, .l_len = 1, .l_pid = 0};
-        return lock < 0 || ::flock(lock, LOCK_EX) || ::fcntl(lock, F_SETLKW, &firstByte) || ::raise(SIGSTOP);
+        return lock < 0 || !orvetta::tryLockByte(lock, orvetta::recordLockByte) || ::raise(SIGSTOP);
     });
     waitUntil([&] { return stateOf(holder.pid()) == 'T'; }, 30s);
     Job other(piero, {helper, "save", "40"}, inputOf("Piero"));
@@ -581,13 +544,12 @@ void heldLock()
     expect(lastHistory(2), "piero\tkept save\t40\tPiero\t20\tZoe\nmartina\tkept save\t41\tMartina\t40\tPiero\n",
            "each in the history with its own saver");
     expect(shell("ls -A $0/fraprod.kept | grep -v '^lock-'"), "", "and nothing stays kept but each player's lock");
-}
+};
 
 // From root's last reset on, each line of history replaces what the line
 // before it saved, each save with a higher score, and the last saved the
 // record: how many lines, or where the chain breaks.
-std::pair<bool, std::string> chainSinceReset(const std::string& saved)
-{
+const auto chainSinceReset = []() -> std::pair<bool, std::string> {
     std::vector<std::vector<std::string>> chain;
     for (const std::string& line : linesOf(ask(root, "history").out)) {
         chain.push_back(split(line, '\t'));
@@ -605,16 +567,15 @@ std::pair<bool, std::string> chainSinceReset(const std::string& saved)
             return {false, cat("line ", i + 1, " of ", chain.size(), " saved '", line[3], ' ', line[4], "' over '",
                                line[5], ' ', line[6], "', the one before saved '", before[3], ' ', before[4], "'")};
     }
-    const std::string last = chain.back()[3] + '\t' + chain.back()[4];
-    return {last == saved, cat("the ", chain.size(), " lines since the reset follow each other, the last saving '",
-                               shown(last), "' and the record is '", shown(saved), "'")};
-}
+    const std::string last = chain.back()[3] + "\r\n|" + chain.back()[4] + "\r\n";
+    return {last == record(), cat("the ", chain.size(), " lines since the reset follow each other, the last saving '",
+                                  shown(last), "' and the record is '", shown(record()), "'")};
+};
 
 // A hostile pupil against the helper itself: the terminal's stop signals,
 // standard output closed, a copy that is not set-group-id, saves killed at
 // random moments.
-void hostile()
-{
+const auto hostile = [] {
     int name[2] = {-1, -1}; // the helper waits for its name until this closes
     Job waiting(martina, {helper, "save", "42"}, ::pipe2(name, O_CLOEXEC) ? -1 : name[0]);
     waitUntil([&] { return readsPipe(waiting.pid()); }, 30s);
@@ -648,30 +609,26 @@ void hostile()
     const unsigned seed = std::random_device()();
     const Run killing = Job(martina, [=] { return killHelpers(1000, 400, seed); }).wait();
     ask(martina, "read");
-    std::string saved = textOf(records + "/fraprod.txt") + '\t' + textOf(records + "/fraprod1.txt");
-    std::erase_if(saved, [](char c) { return c == '\r' || c == '\n'; });
-    const auto [follow, chain] = chainSinceReset(saved);
+    const auto [follow, chain] = chainSinceReset();
     check(killing.status == 0 && follow, cat(killing.out, " (seed ", seed, ")"),
           cat(chain, "; the tool's status ", killing.status, killing.err));
-}
+};
 
 // A pupil's tool that keeps one of their helpers stopped, or frozen in
 // `cgroup`, holding the lock, and that helper's pid: 0 unless /proc shows it so.
-std::pair<std::unique_ptr<Job>, pid_t> stopOne(long long first, const std::string& cgroup = {})
-{
+const auto stopOne = [](long long first, const std::string& cgroup = {}) {
     auto tool = std::make_unique<Job>(
         martina, [=] { return stopHolder(first, cgroup); }, -1, cgroup);
     waitUntil([&] { return !tool->out().empty() || !tool->running(); }, 90s);
     const pid_t caught = std::atoi(tool->out().c_str());
     const bool held = caught > 0 && stateOf(caught) == (cgroup.empty() ? 'T' : 'S') && holdsLock(caught);
     check(held, "a helper of the pupil's is caught holding the lock", tool->err());
-    return {std::move(tool), held ? caught : 0};
-}
+    return std::pair{std::move(tool), held ? caught : 0};
+};
 
 // Root's reset ends the helper a pupil stopped or froze holding the lock, says
 // so and names it in the history, in less than `most` ms; the record is empty.
-void resetEnds(pid_t holder, long long most, const std::string& what)
-{
+const auto resetEnds = [](pid_t holder, long long most, const std::string& what) {
     const Run reset = ask(root, "reset");
     const bool gone = waitUntil([&] { return stateOf(holder) == '?'; }, 10s);
     const std::string action = lastHistory(1, "3"), pid = cat(holder);
@@ -680,21 +637,6 @@ void resetEnds(pid_t holder, long long most, const std::string& what)
           "root's reset ends the " + what,
           cat(reset.seen(), gone ? ", gone" : ", still there", "; history '", shown(action), "'"));
     expectRecord("", "", "and empties the record");
-}
-
-// A cgroup given to the pupil, as a session is given one to manage (on
-// Debian 12 user@.service delegates one to each user), where cgroup2 is
-// mounted writable; thawed and removed once the processes in it are gone.
-struct PupilCgroup {
-    const std::string made = shell(R"(mount=$(awk '$3 == "cgroup2" { print $2; exit }' /proc/mounts) && [ "$mount" ] &&
-        mkdir "$mount/$0" && cd "$mount/$0" && chown 4242 . cgroup.procs cgroup.freeze cgroup.subtree_control && pwd)",
-                                   cat("orvetta-check-", ::getpid())),
-                      path = made.substr(0, made.size() - !made.empty());
-    ~PupilCgroup()
-    {
-        const std::string remove = "echo 0 >$0/frozen/cgroup.freeze; rmdir $0/frozen; rmdir $0 && echo gone";
-        waitUntil([&] { return path.empty() || shell(remove, path) == "gone\n"; }, 5s);
-    }
 };
 
 // A pupil stops one of their own helpers while it holds the lock and floods
@@ -705,8 +647,7 @@ struct PupilCgroup {
 // files of their own, make /proc/locks long: a save and a start-up read then
 // take no time either. A pupil who stops each of their helpers that takes the
 // lock, with 40 saves waiting for it all the time, does not stop root's resets.
-void stoppedHolders()
-{
+const auto stoppedHolders = [] {
     ask(root, "reset");
     if (auto [tool, stopped] = stopOne(1); stopped) {
         int names[2] = {-1, -1}; // every save of the flood waits for its name until this closes
@@ -743,18 +684,26 @@ void stoppedHolders()
         Job sharer(martina, [] { return shareLocks(19000); });
         waitUntil([&] { return !sharer.out().empty() || !sharer.running(); }, 60s);
         const std::string shared = sharer.out().substr(0, sharer.out().find('\n'));
-        for (const auto& [who, args, name] : std::vector<std::tuple<uid_t, std::string, std::string>>{
-                 {piero, "save 30003", "Piero"}, {martina, "read", ""}}) {
-            const Run step = ask(who, args, name);
+        for (const auto& [who, args] : {std::pair{piero, "save 30003"}, std::pair{martina, "read"}}) {
+            const Run step = ask(who, args, who == piero ? "Piero" : "");
             check(step.status == 0 && step.ms < 1500 && shared.starts_with("19000 shared"),
                   cat("with ", shared, ", '", args, "' takes no time"), step.seen() + sharer.err());
         }
         resetEnds(stopped, 1500, "stopped holder as quickly, " + shared);
     }
-    if (const PupilCgroup cgroup; cgroup.path.empty())
+    // A cgroup given to the pupil, as a session is given one to manage (on
+    // Debian 12 user@.service delegates one to each user), where cgroup2 is
+    // mounted writable; thawed and removed once the processes in it are gone.
+    const std::string cgroup =
+        shell(R"(mount=$(awk '$3 == "cgroup2" { print $2; exit }' /proc/mounts) && [ "$mount" ] && mkdir "$mount/$0" &&
+        cd "$mount/$0" && chown 4242 . cgroup.procs cgroup.freeze cgroup.subtree_control && printf %s "$PWD")",
+              cat("orvetta-check-", ::getpid()));
+    if (cgroup.empty())
         std::puts("skipped: a holder frozen in a cgroup, as no cgroup2 is mounted writable here");
-    else if (auto [tool, frozen] = stopOne(30001, cgroup.path); frozen)
+    else if (auto [tool, frozen] = stopOne(30001, cgroup); frozen)
         resetEnds(frozen, 10000, "frozen holder");
+    const std::string remove = "echo 0 >$0/frozen/cgroup.freeze; rmdir $0/frozen; rmdir $0 && echo gone";
+    waitUntil([&] { return cgroup.empty() || shell(remove, cgroup) == "gone\n"; }, 5s);
 
     ask(root, "reset");
     Job stopper(martina, [] { return stopEachHolder(); });
@@ -770,30 +719,30 @@ void stoppedHolders()
     stopper.wait(0s);
     check(caught > 0 && refused.empty(), "root's 20 resets work while a pupil stops each new holder",
           cat(caught, " stopped, the longest reset ", longest, " ms; ", refused, stopper.err()));
-}
+};
 
 // Saves cut short by the pupil's own file-size limit leave no half line for
 // the next saver's line to be glued to, and can neither erase the history
 // nor make a trim of it show lines twice; one pupil's long names do not push
 // everyone else out of it.
-void historyLimits()
-{
+const auto historyLimits = [] {
     const std::string historyFile = records + "/fraprod.history", wide(4096, 'm');
     const auto sizeOf = [&] { return static_cast<long long>(std::filesystem::file_size(historyFile)); };
     const auto limited = [](long long size, long long score, const std::string& name) {
         run(martina, {"prlimit", cat("--fsize=", size), helper, "save", cat(score)}, name);
     };
-    // Whether the history root sees and its file hold whole lines only, and how many.
-    const auto whole = [&](const std::string& history) {
-        const std::string file = textOf(historyFile);
-        return std::pair{torn(history) + torn(file) == 0 && file.ends_with('\n'),
-                         cat(linesOf(history).size(), " lines, ", torn(history), " torn, ", torn(file), " in the file",
-                             file.ends_with('\n') ? "" : " cut short")};
+    // How many lines the history root sees holds, how many of them and of its
+    // file's are torn, and whether the file is cut short: "N lines, 0 torn, 0
+    // in the file" when all is whole.
+    const auto whole = [&] {
+        const std::string history = ask(root, "history").out, file = textOf(historyFile);
+        return cat(linesOf(history).size(), " lines, ", torn(history), " torn, ", torn(file), " in the file",
+                   file.ends_with('\n') ? "" : " cut short");
     };
     ask(root, "reset");
     limited(sizeOf() + 50, 200, std::string(1000, 'm'));
     ask(piero, "save 300", "Bob");
-    check(whole(ask(root, "history").out).first && lastHistory().starts_with("piero\tsave\t300\tBob\t"),
+    check(whole().ends_with(", 0 torn, 0 in the file") && lastHistory().starts_with("piero\tsave\t300\tBob\t"),
           "a save cut short by a file-size limit leaves the next saver's line whole", shown(lastHistory(), 160));
 
     // Ordinary saves fill it, then saves of long names, each under a limit a
@@ -806,9 +755,8 @@ void historyLimits()
         sizes.push_back(sizeOf()), limited(sizes.back() + 4000, 500 + i, wide);
     const auto fell = std::adjacent_find(sizes.begin(), sizes.end(), std::greater<>());
     ask(martina, "save 32767", "Martina");
-    const std::string history = ask(root, "history").out, last = lastHistory();
-    const auto [kept, lines] = whole(history);
-    check(kept && !history.empty(), "saves under a file-size limit leave whole lines of history",
+    const std::string lines = whole(), last = lastHistory();
+    check(lines.ends_with(", 0 torn, 0 in the file"), "saves under a file-size limit leave whole lines of history",
           lines
               + (fell == sizes.end() ? "; it only grew" : cat("; it went from ", fell[0], " to ", fell[1], " bytes")));
     check(last.starts_with("martina\tsave\t32767\tMartina\t"), "and the last line is the last save",
@@ -832,15 +780,13 @@ void historyLimits()
     limited(16384, score + 1, bold);
     const std::string trimmed = ask(root, "history").out;
     const int twice = std::stoi(shell("grep -F \"$0\" | sort | uniq -d | wc -l", bold, trimmed));
-    check(
-        twice == 0 && torn(trimmed) == 0, "a trim cut short by a file-size limit shows each line once and whole",
-        cat("after ", score - 10000, " saves filled ", size, " bytes: ", whole(trimmed).second, ", ", twice, " twice"));
+    check(twice == 0 && torn(trimmed) == 0, "a trim cut short by a file-size limit shows each line once and whole",
+          cat("after ", score - 10000, " saves filled ", size, " bytes: ", whole(), ", ", twice, " twice"));
     ask(martina, cat("save ", score + 2), bold);
     const std::string after = ask(root, "history").out;
     check(sizeOf() < size && after.find("\troot\treset\t") != std::string::npos
               && after.find("\tpiero\tsave\t9000\tPiero\t") != std::string::npos,
-          "once a save trims it, root's line and the other pupil's stay",
-          cat(sizeOf(), " bytes, ", whole(after).second));
+          "once a save trims it, root's line and the other pupil's stay", cat(sizeOf(), " bytes, ", whole()));
 
     ask(root, "reset");
     ask(piero, "save 100", "Piero");
@@ -852,7 +798,7 @@ void historyLimits()
     check(newest == " 1 piero save\n 1 root reset\n 33 martina save\n" && names == wide.substr(0, 64) + "…\n",
           "after 33 saves of 4096-byte names, another pupil's line and root's stay, each name cut to 64 characters",
           cat("the newest 35 lines: ", shown(newest), " names: ", shown(names, 100)));
-}
+};
 
 // Upgrades from the layout of older versions, open to every player, with what
 // a pupil could have planted there. The real postinst must exit 0, lay out the
@@ -861,28 +807,37 @@ void historyLimits()
 // override that opens the directory: postinst keeps it, leaves the record
 // alone, says what to do, and follows no link that a pupil swaps in meanwhile.
 // Such a directory the helper refuses, and changes nothing there.
-void upgrades(const std::string& laidOut, const std::string& outsideBefore)
-{
+const auto upgrades = [](const std::string& laidOut, const std::string& outsideBefore) {
     const auto changed = [&] { return outside() == outsideBefore ? "" : "; outside now " + shown(outside(), 3000); };
-    // What the pupil plants, with the names of what root must not be turned against at hand.
-    const auto plant = [](const std::string& what, bool open = true) {
-        shell(open ? "rm -rf /var/games/* && install -d -m 0777 $0" : ":");
+    // Root's postinst over an open directory made afresh, where the pupil
+    // planted `what`, with the names of what root must not be turned against
+    // at hand. A plant that loops goes on while postinst runs.
+    const auto plantAndConfigure = [](const std::string& what) {
+        shell("rm -rf /var/games/* && install -d -m 0777 $0");
         const std::string standin =
             "cron=/usr/lib/games/standin/cron.d secret=/usr/lib/games/standin/secret; cd $0 && ";
-        return std::make_unique<Job>(martina, std::vector<std::string>{"sh", "-c", standin + what, records});
+        Job planter(martina, {"sh", "-c", standin + what, records});
+        if (what.find("while :") == std::string::npos)
+            planter.wait();
+        return run(root, {"sh", postinst, "configure"}, "", 60s);
     };
-    for (const auto& [carried, planted] : std::vector<std::pair<std::string, std::string>>{
-             {"13\r\n|Mar tina\r\n", R"(printf '13\r\n' >fraprod.txt; printf 'Mar\033tina\r\n' >fraprod1.txt)"},
-             {"|", R"(ln -s $cron fraprod.txt; ln -s $secret fraprod1.txt; for s in 0 1 2 3 4 5 6 7 8 9; do
-                      ln -s $cron fraprod.txt.moved-aside.$(date -d "+$s sec" +%Y%m%d%H%M%S); done)"},
-             {"|", R"(printf '12\r\n' >fraprod.txt; ln -s $secret fraprod1.txt)"},
-             {"|", R"(printf '12\r\n' >fraprod.txt; truncate -s 1T fraprod1.txt)"},
-             {"|", R"(printf '12\r\n' >fraprod.txt; printf '%s\r\n' )" + std::string(70000, 'a') + " >fraprod1.txt"},
-             {"|", "mkfifo fraprod.txt fraprod1.txt fraprod.lock"},
-             {"|", R"(printf '99999\r\n' >fraprod.txt; printf 'Mallory\r\n' >fraprod1.txt)"},
-             {"|", "mkdir fraprod.kept; ln -s $secret fraprod.history; ln -s $cron fraprod.journal"}}) {
-        plant(planted)->wait();
-        const Run upgrade = run(root, {"sh", postinst, "configure"}, "", 60s);
+    // The last: an open directory, empty whenever the pupil starts over, that
+    // they fill with links meanwhile, again and again.
+    std::vector<std::pair<std::string, std::string>> rows = {
+        {"13\r\n|Mar tina\r\n", R"(printf '13\r\n' >fraprod.txt; printf 'Mar\033tina\r\n' >fraprod1.txt)"},
+        {"|", R"(ln -s $cron fraprod.txt; ln -s $secret fraprod1.txt; for s in 0 1 2 3 4 5 6 7 8 9; do
+                 ln -s $cron fraprod.txt.moved-aside.$(date -d "+$s sec" +%Y%m%d%H%M%S); done)"},
+        {"|", R"(printf '12\r\n' >fraprod.txt; ln -s $secret fraprod1.txt)"},
+        {"|", R"(printf '12\r\n' >fraprod.txt; truncate -s 1T fraprod1.txt)"},
+        {"|", R"(printf '12\r\n' >fraprod.txt; printf '%s\r\n' )" + std::string(70000, 'a') + " >fraprod1.txt"},
+        {"|", "mkfifo fraprod.txt fraprod1.txt fraprod.lock"},
+        {"|", R"(printf '99999\r\n' >fraprod.txt; printf 'Mallory\r\n' >fraprod1.txt)"},
+        {"|", "mkdir fraprod.kept; ln -s $secret fraprod.history; ln -s $cron fraprod.journal"}};
+    rows.insert(rows.end(), 10,
+                {"|", "while :; do rm -f fraprod*; for n in fraprod.txt fraprod1.txt fraprod.history; do "
+                      "ln -s $secret $n; done; done"});
+    for (const auto& [carried, planted] : rows) {
+        const Run upgrade = plantAndConfigure(planted);
         const std::string strays = shell("find /var/games -maxdepth 1 -name 'orvetta.old.*' ! -user root");
         check(upgrade.status == 0 && layout() == laidOut && changed().empty() && strays.empty(),
               "upgrade over '" + shown(planted, 60) + "': postinst exits 0, nothing outside changed",
@@ -893,29 +848,16 @@ void upgrades(const std::string& laidOut, const std::string& outsideBefore)
             expectRecord("99", "Leo", "and the record holds it");
     }
 
-    plant(R"(printf '5\r\n' >fraprod.txt; printf 'Ada\r\n' >fraprod1.txt)")->wait();
     shell("dpkg-statoverride --add root games 0777 $0");
-    const std::string swapping = R"(while :; do for n in fraprod.txt fraprod1.txt fraprod.lock fraprod.journal
-                                    fraprod.history; do ln -sf $secret $n.new; mv -f $n.new $n; done; done)";
-    const auto swapper = plant(swapping, false);
-    const Run overridden = run(root, {"sh", postinst, "configure"}, "", 60s);
-    swapper->wait(0s);
+    const Run overridden = plantAndConfigure(R"(printf '5\r\n' >fraprod.txt; printf 'Ada\r\n' >fraprod1.txt; while :; do
+        for n in fraprod.txt fraprod1.txt fraprod.lock fraprod.journal fraprod.history; do
+        ln -sf $secret $n.new; mv -f $n.new $n; done; done)");
     const std::string mode = shell("stat -c %a $0 && dpkg-statoverride --list $0 >/dev/null && echo listed");
     check(overridden.status == 0 && overridden.err.find("dpkg-statoverride --remove " + records) != std::string::npos
               && changed().empty() && mode == "777\nlisted\n",
           "an open override is kept and the record left alone", overridden.seen() + shown(mode) + changed());
     shell("dpkg-statoverride --remove $0 && sh " + postinst + " configure");
     expect(layout(), laidOut, "without it, postinst lays the record out again");
-    // Nor is an open directory, empty whenever the pupil starts over, that they
-    // fill with links meanwhile, again and again.
-    for (int round = 0; round < 10; ++round) {
-        const auto racer = plant("while :; do rm -f fraprod*; for n in fraprod.txt fraprod1.txt fraprod.history; do "
-                                 "ln -s $secret $n; done; done");
-        const Run raced = run(root, {"sh", postinst, "configure"}, "", 60s);
-        racer->wait(0s);
-        check(raced.status == 0 && layout() == laidOut && changed().empty(),
-              "an open directory a pupil fills with links meanwhile is laid out anew", raced.seen() + changed());
-    }
 
     ask(root, "reset");
     ask(martina, "save 50", "Ada");
@@ -927,7 +869,7 @@ void upgrades(const std::string& laidOut, const std::string& outsideBefore)
               "the helper refuses a directory "s + opened, refused.seen());
         expectRecord("50", "Ada", "and the record stays");
     }
-}
+};
 
 } // namespace
 
