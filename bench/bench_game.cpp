@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game under measurement, with its boxes answered by BenchPlatform.
+// The game under measurement, started as the tests start it, its boxes scripted.
 //   bench_game answers COUNT   time per answer at the design size and at 1920x1080
 //   bench_game startup         exits once the first question is on screen
 //   bench_game memory A B      VmHWM and VmRSS after A and after B answers
 #include "bench_memory.h"
-#include "bench_platform.h"
-#include "game/Tavola.h"
-#include "window/TavolaWindow.h"
+#include "game_fixture.h"
 #include "window/desktop_style.h"
 
 #include <QApplication>
@@ -20,6 +18,7 @@
 
 using namespace orvetta;
 using namespace orvetta::bench;
+using namespace orvetta::testing;
 
 namespace {
 
@@ -56,10 +55,8 @@ int timeAnswers(int count)
 {
     const QSize clientSizes[] = {TavolaWindow::designClientSize, QSize(1920, 1080)};
     for (const QSize& client : clientSizes) {
-        BenchPlatform platform;
-        auto tavola = std::make_unique<Tavola>(platform);
-        tavola->Show();
-        TavolaWindow& w = *tavola->window();
+        const Game game;
+        TavolaWindow& w = game.w();
         w.showNormal();
         w.applyDesignGeometry();
         if (client != TavolaWindow::designClientSize)
@@ -78,7 +75,7 @@ int timeAnswers(int count)
         for (int i = 0; i < count / 10; ++i)
             answer(w, w.Option2);
         for (const bool wholeWindow : {false, true}) {
-            const int answersBefore = tavola->state().nEsatte + tavola->state().nErrate;
+            const int answersBefore = game.state().nEsatte + game.state().nErrate;
             paints.count = 0;
             std::vector<double> micros;
             micros.reserve(static_cast<size_t>(count));
@@ -88,7 +85,7 @@ int timeAnswers(int count)
                 const auto end = std::chrono::steady_clock::now();
                 micros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
             }
-            const int judged = tavola->state().nEsatte + tavola->state().nErrate - answersBefore;
+            const int judged = game.state().nEsatte + game.state().nErrate - answersBefore;
             if (judged != count || paints.count < count) {
                 std::fprintf(stderr, "%d answers judged and %d paintings for %d clicks\n", judged, paints.count, count);
                 return 2;
@@ -104,10 +101,8 @@ int timeAnswers(int count)
 
 int startUp()
 {
-    BenchPlatform platform;
-    Tavola tavola(platform);
-    tavola.Show();
-    TavolaWindow* w = tavola.window();
+    const Game game;
+    TavolaWindow* w = &game.w();
     PaintCounter numerator, denominator;
     w->txtAnswer->installEventFilter(&numerator);
     w->Text3->installEventFilter(&denominator);
@@ -120,10 +115,8 @@ int startUp()
 
 int measureMemory(int first, int second)
 {
-    BenchPlatform platform;
-    Tavola tavola(platform);
-    tavola.Show();
-    TavolaWindow& w = *tavola.window();
+    const Game game;
+    TavolaWindow& w = game.w();
     if (!QTest::qWaitForWindowExposed(&w))
         return 2;
     OptionButton* const options[] = {w.Option1, w.Option2, w.Option3};
