@@ -129,14 +129,17 @@ struct Run {
     std::string seen() const { return cat("status ", status, " after ", ms, " ms, said '", shown(out + err), "'"); }
 };
 
-// Runs `args` as `uid`; a pupil's with the bare environment of a session
-// (whose locale is UTF-8, as Qt from 6.5 on says at every start otherwise).
-const auto execute = [](uid_t uid, std::vector<std::string> args) {
-    std::vector<char*> argv(args.size() + 1); // ended by a null pointer
-    std::ranges::transform(args, argv.begin(), [](std::string& arg) { return arg.data(); });
-    const std::string home = cat("HOME=/tmp/", uid);
-    const char* session[] = {home.c_str(), "PATH=/usr/bin:/bin", "LANG=C.UTF-8", "QT_QPA_PLATFORM=offscreen", nullptr};
-    return ::execvpe(argv[0], argv.data(), uid == root ? environ : const_cast<char**>(session)), 127;
+// What a child runs to run `args` as `uid`; a pupil's with the bare
+// environment of a session (whose locale is UTF-8, as Qt from 6.5 on says at
+// every start otherwise).
+const auto command = [](uid_t uid, std::vector<std::string> args) {
+    return [=]() mutable {
+        std::vector<char*> argv(args.size() + 1); // ended by a null pointer
+        std::ranges::transform(args, argv.begin(), [](std::string& arg) { return arg.data(); });
+        const std::string home = cat("HOME=/tmp/", uid);
+        const char* env[] = {home.c_str(), "PATH=/usr/bin:/bin", "LANG=C.UTF-8", "QT_QPA_PLATFORM=offscreen", nullptr};
+        return ::execvpe(argv[0], argv.data(), uid == root ? environ : const_cast<char**>(env)), 127;
+    };
 };
 
 // A child that runs `body` as `uid` (root's stay root's; a pupil's have no
@@ -170,11 +173,7 @@ public:
         ::close(in);
         reaped_ = pid_ < 0;
     }
-    Job(uid_t uid, const std::vector<std::string>& args, int in = -1)
-        : Job(
-            uid, [=] { return execute(uid, args); }, in)
-    {
-    }
+    Job(uid_t uid, const std::vector<std::string>& args, int in = -1) : Job(uid, command(uid, args), in) {}
     ~Job() { wait(0s), ::close(out_), ::close(err_); }
     Job(const Job&) = delete;
 
@@ -226,12 +225,10 @@ private:
 
 const auto run = [](uid_t uid, const std::vector<std::string>& args, const std::string& input = {},
                     std::chrono::seconds most = 120s) { return Job(uid, args, inputOf(input)).wait(most); };
-// The helper run by `who` with `args` ('' an empty one) and `name` on its standard input.
+// The helper run by `who` with `args`, one space each (a last one makes an
+// empty argument), and `name` on its standard input.
 const auto ask = [](uid_t who, const std::string& args, const std::string& name = {}) {
-    std::vector<std::string> command = {helper};
-    for (const std::string& arg : split(args, ' '))
-        command.push_back(arg == "''" ? "" : arg);
-    return run(who, command, name);
+    return run(who, split(args.empty() ? helper : helper + ' ' + args, ' '), name);
 };
 // What a shell command of root's prints, `arg` its $0.
 const auto shell = [](const std::string& command, const std::string& arg = records, const std::string& input = {}) {
@@ -257,16 +254,19 @@ const auto torn = [](const std::string& text) {
            + std::ranges::count_if(lines, [](const std::string& line) { return std::ranges::count(line, '\t') != 6; });
 };
 const auto layout = [] { return shell("stat -c '%a %U:%G %h %n' $0 $0/fraprod*"); };
-// What root must never be turned against: what is installed, a secret, and a directory whose scripts root runs.
+// What root must never be turned against: what is installed, a secret, and a
+// directory whose scripts root runs; and no old record directory a pupil's.
 const auto outside = [] {
-    return shell("find /usr/lib/games -printf '%p %u:%g %m %s\\n' | sort; cat /usr/lib/games/standin/secret");
+    return shell("find /usr/lib/games -printf '%p %u:%g %m %s\\n' | sort; cat /usr/lib/games/standin/secret; "
+                 "find /var/games -maxdepth 1 -name 'orvetta.old.*' ! -user root");
 };
 
 // ---- The pupil's tools, each run as the pupil in a Job of their own.
 
 // Who /proc/locks, which anyone may read, shows holding the record's lock: as
 // a flock, "N: FLOCK  ADVISORY  WRITE PID MAJ:MIN:INODE 0 EOF", or as a POSIX
-// lock on its first byte, "N: POSIX  ADVISORY  WRITE PID MAJ:MIN:INODE 0 0".
+// lock on its first byte, "N: POSIX  ADVISORY  WRITE PID MAJ:MIN:INODE 0 0";
+// not those waiting for it, "N: -> POSIX  ADVISORY  WRITE PID ...".
 // Root could ask the kernel through the lock file (lockHolderOf), but a pupil
 // may not open it.
 const auto lockHolders = [] {
@@ -274,15 +274,11 @@ const auto lockHolders = [] {
     std::vector<pid_t> found;
     for (const std::string& line :
          linesOf(::stat((records + "/fraprod.lock").c_str(), &lock) ? "" : textOf("/proc/locks"))) {
-        char kind[16] = "";
         unsigned major = 0, minor = 0;
-        long long holder = 0, first = -1, inode = 0;
-        if (std::sscanf(line.c_str(), "%*d: %15s %*s %*s %lld %x:%x:%lld %lld", kind, &holder, &major, &minor, &inode,
-                        &first)
-                == 6
-            && (kind == "FLOCK"s || (kind == "POSIX"s && first == 0)) && ::makedev(major, minor) == lock.st_dev
-            && static_cast<ino_t>(inode) == lock.st_ino)
-            found.push_back(static_cast<pid_t>(holder));
+        long long pid = 0, inode = 0, first = -1; // `first` read last, so only from a line read whole: not "->"
+        std::sscanf(line.c_str(), "%*d: %*s %*s %*s %lld %x:%x:%lld %lld", &pid, &major, &minor, &inode, &first);
+        if (first == 0 && ::makedev(major, minor) == lock.st_dev && static_cast<ino_t>(inode) == lock.st_ino)
+            found.push_back(static_cast<pid_t>(pid));
     }
     return found;
 };
@@ -290,9 +286,9 @@ const auto holdsLock = [](pid_t pid) { return std::ranges::count(lockHolders(), 
 
 // A helper the pupil runs to save `score` under `name` ("N<score>" if none); stepped, it starts stopped.
 const auto save = [](long long score, bool stepped, const std::string& name = {}) {
-    const std::vector<std::string> args = {helper, "save", cat(score)};
+    auto saving = command(martina, {helper, "save", cat(score)});
     return std::make_unique<Job>(
-        martina, [=] { return stepped && ::raise(SIGSTOP) ? 126 : execute(martina, args); },
+        martina, [=]() mutable { return stepped && ::raise(SIGSTOP) ? 126 : saving(); },
         inputOf(name.empty() ? cat("N", score) : name));
 };
 
@@ -314,32 +310,29 @@ const auto filesSeen = [] {
 // mostly starting up, and what is killed outside the lock changes nothing.
 const auto killHelpers = [](long long first, long long count, unsigned seed) {
     ::prctl(PR_SET_TIMERSLACK, 1UL);
-    std::vector<long long> whole, locked; // of five saves run whole, and of five stepped
-    long long n = first;
-    while (n < first + 10) {
+    std::vector<long long> whole, locked(5); // of five saves run whole, and of five stepped
+    for (long long i = 0; i < 5; ++i) {
         const auto started = Clock::now();
-        save(n++, false)->wait();
+        save(first + 2 * i, false)->wait();
         whole.push_back((Clock::now() - started) / 1us);
-        locked.push_back(0);
-        for (const auto stepped = save(n++, true); stepped->step();)
-            locked.back() += holdsLock(stepped->pid());
+        for (const auto stepped = save(first + 2 * i + 1, true); stepped->step();)
+            locked[i] += holdsLock(stepped->pid());
     }
     std::ranges::sort(whole);
     std::ranges::sort(locked);
     std::mt19937 random(seed);
     std::uniform_int_distribution<long long> anywhere(0, 2 * whole[2]), holding(0, 2 * locked[2]);
     long long killed[3] = {}, ended = 0;
-    for (long long i = 0; i < count; ++i, ++n) {
+    for (long long i = 0; i < count; ++i) {
         const int way = std::min(static_cast<int>(i % 4), 2);
         const std::string before = filesSeen();
-        const auto job = save(n, way != 0);
+        const auto job = save(first + 10 + i, way != 0);
         if (way == 0)
             std::this_thread::sleep_for(std::chrono::microseconds(anywhere(random)));
-        while (way == 1 && job->step() && !holdsLock(job->pid())) {
+        const auto reached = [&] { return way == 1 ? holdsLock(job->pid()) : filesSeen() != before; };
+        while (way != 0 && job->step() && !reached()) {
         }
         for (long long steps = way == 1 ? holding(random) : 0; steps > 0 && job->step(); --steps) {
-        }
-        while (way == 2 && job->step() && filesSeen() == before) {
         }
         job->wait(0s).status == 128 + SIGKILL ? ++killed[way] : ++ended;
     }
@@ -389,37 +382,28 @@ const auto stopEachHolder = [] {
         std::erase_if(saves, [](const auto& job) { return !job->running(); });
         if (saves.size() < 40) // one at a time, so as to look at the lock between
             saves.push_back(save(1 + n % 32767, false, "Stopper"));
-        for (const pid_t holder : lockHolders())
-            if (std::ranges::any_of(saves, [&](const auto& job) { return job->pid() == holder; })
-                && stopped.insert(holder).second && ::kill(holder, SIGSTOP) == 0)
+        for (const pid_t holder : lockHolders()) // the pupil may stop none of root's resets
+            if (stopped.insert(holder).second && ::kill(holder, SIGSTOP) == 0)
                 std::printf("%d\n", holder);
         std::fflush(stdout);
     }
     return 0;
 };
 
-// Every flock, shared or not, is a line of /proc/locks. One process holds up
-// to its limit of open files (each open of a file a lock of its own), so
-// `count` are spread over as many as that takes, each handing on to a child
-// of its own, all on the first processor: their locks are listed first,
-// newest first, so ahead of the record's. Held until the tool is ended.
+// Every flock, shared or not, is a line of /proc/locks: each open of a file
+// is a lock of its own, as many as the tool's limit of open files, which root
+// raised. Taken on the first processor, their locks are listed first, newest
+// first, so ahead of the record's. Held until the tool is ended.
 const auto shareLocks = [](long long count) {
-    rlimit files = {};
     cpu_set_t first = {};
     CPU_SET(0, &first);
     ::sched_setaffinity(0, sizeof first, &first);
-    ::getrlimit(RLIMIT_NOFILE, &files);
-    files.rlim_cur = files.rlim_max;
-    const long long each = ::setrlimit(RLIMIT_NOFILE, &files) ? 0 : static_cast<long long>(files.rlim_cur) - 64;
-    for (long long i = 0; i < count; ++i) {
-        if (i > 0 && i % each == 0 && (::fork() != 0 || ::close_range(3, ~0U, 0) != 0))
-            return ::pause();
+    for (long long i = 0; i < count; ++i)
         // Spread over files: each flock looks through the others on its file.
         if (const int fd = ::open(cat("/tmp/4242/shared-", i % 64).c_str(), O_RDONLY | O_CREAT, 0600);
             fd < 0 || ::flock(fd, LOCK_SH))
             return std::printf("only %lld shared flocks", i), 1;
-    }
-    std::printf("%lld shared flocks held by %lld processes\n", count, (count + each - 1) / each);
+    std::printf("%lld shared flocks\n", count);
     std::fflush(stdout);
     return ::pause();
 };
@@ -437,11 +421,10 @@ const auto playing = [](const std::string& laidOut) {
         const Run tried = run(martina, {"sh", "-c", attempt, records});
         check(tried.status != 0, "a pupil cannot: "s + attempt, tried.seen());
     }
-    expect(layout(), laidOut, "the record directory is as laid out");
     const std::string game = "directory " + records + ", ";
     expectRun(run(martina, {saver, "game", "13", "Martina"}), 0, game + "saved\n", "a pupil saves through the game");
     expectRecord("13", "Martina", "the record holds the pupil's score and name");
-    expect(layout(), laidOut, "files keep owner, group and mode");
+    expect(layout(), laidOut, "the record directory and files keep owner, group and mode");
     expectRun(run(piero, {saver, "game", "13", "Leo"}), 0, game + "not a record\n", "a tie is not saved");
     expectRecord("13", "Martina", "the record stays");
     ask(piero, "save 32767", "Mallory");
@@ -470,7 +453,7 @@ const auto playing = [](const std::string& laidOut) {
 
     ask(martina, "save 14", "Martina");
     for (const std::string& row :
-         {"65|save 32768|Leo"s, "65|save -1|Leo"s, "65|save 012|Leo"s, "65|save 1e3|Leo"s, "65|save ''|Leo"s,
+         {"65|save 32768|Leo"s, "65|save -1|Leo"s, "65|save 012|Leo"s, "65|save 1e3|Leo"s, "65|save |Leo"s,
           "65|save 20|"s + std::string(5000, 'a'), "65|save 20|Le\0o"s, "64||"s, "64|read extra|"s, "64|write 20|Leo"s,
           "77|history|"s, "77|reset|"s, "64|reset now|"s}) {
         const std::vector<std::string> refusal = split(row, '|'); // status, arguments, name
@@ -489,16 +472,15 @@ const auto plants = [] {
         const orvetta::RecordPair pair{score + "\r\n", name + "\r\n"};
         return orvetta::encodeJournal({pair, orvetta::historyLine(std::time(nullptr), "forger", "save", pair, {})});
     };
-    std::string whole = journal("20", "Zoe"), torn = whole, journalFile = records + "/fraprod.journal";
-    for (std::size_t at; (at = torn.find("Zoe")) != std::string::npos;)
-        torn.replace(at, 3, "Zed");
+    const std::string whole = journal("20", "Zoe"), journalFile = records + "/fraprod.journal";
+    std::string torn = whole;
+    torn.replace(torn.find("Zoe"), 3, "Zed"); // a name as good, but not the one its check line is of
     for (const auto& [written, what] :
-         std::vector<std::pair<std::string, std::string>>{{journal("99999", "Mallory"), "forged"},
-                                                          {whole.substr(0, whole.size() - 3), "cut short"},
-                                                          {torn, "torn"}}) {
+         {std::pair{journal("99999", "Mallory"), "forged"}, std::pair{whole.substr(0, whole.size() - 3), "cut short"},
+          std::pair{torn, "torn"}}) {
         writeTo(journalFile, written);
         ask(martina, "read");
-        expectRecord("14", "Martina", "a " + what + " journal is refused");
+        expectRecord("14", "Martina", "a "s + what + " journal is refused");
         expect(textOf(journalFile), "", "and dropped");
     }
     writeTo(journalFile, whole);
@@ -557,16 +539,15 @@ const auto chainSinceReset = []() -> std::pair<bool, std::string> {
         if (chain.back()[2].starts_with("reset"))
             chain.erase(chain.begin(), chain.end() - 1);
     }
-    if (chain.empty() || !chain[0][2].starts_with("reset"))
-        return {false, "no reset in the history"};
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-        const auto &line = chain[i], &before = chain[i - 1];
-        if (line[5] + '\t' + line[6] != before[3] + '\t' + before[4]
-            || (line[2].find("save") != std::string::npos
-                && std::atoll(line[3].c_str()) <= std::atoll(line[5].c_str())))
-            return {false, cat("line ", i + 1, " of ", chain.size(), " saved '", line[3], ' ', line[4], "' over '",
-                               line[5], ' ', line[6], "', the one before saved '", before[3], ' ', before[4], "'")};
-    }
+    const auto broken = std::ranges::adjacent_find(chain, [](const auto& before, const auto& line) {
+        return line[5] != before[3] || line[6] != before[4]
+               || (line[2].ends_with("save") && std::atoll(line[3].c_str()) <= std::atoll(line[5].c_str()));
+    });
+    if (chain.empty() || !chain[0][2].starts_with("reset") || broken != chain.end())
+        return {false, broken == chain.end() ? "no reset in the history"
+                                             : cat("line ", broken - chain.begin() + 2, " saved '", broken[1][3], ' ',
+                                                   broken[1][4], "' over '", broken[1][5], ' ', broken[1][6],
+                                                   "', the one before saved '", broken[0][3], ' ', broken[0][4], "'")};
     const std::string last = chain.back()[3] + "\r\n|" + chain.back()[4] + "\r\n";
     return {last == record(), cat("the ", chain.size(), " lines since the reset follow each other, the last saving '",
                                   shown(last), "' and the record is '", shown(record()), "'")};
@@ -672,21 +653,17 @@ const auto stoppedHolders = [] {
         expectRun(other, 0, "kept\n", "another pupil's save still waits for the lock");
         check(read.out == "7 7\n30000\r\nPiero\r\n" && read.ms < 10000, "start-up reads the best waiting save",
               read.seen());
-        run(martina, {"kill", "-9", cat(stopped)}); // its parent, the pupil's tool, sees it end and exits
-        tool->wait();
-        ask(piero, "read");
-        expectRecord("30000", "Piero", "once the holder is gone, the next read saves the waiting record");
-        expect(shell(helper + " history | cut -f 2-5 | grep '^piero.kept save.30000.Piero$'"),
-               "piero\tkept save\t30000\tPiero\n", "in the history as the other pupil's");
     }
 
+    const rlimit files = {20000, 20000}; // for the pupil's shared flocks
+    ::setrlimit(RLIMIT_NOFILE, &files);
     if (auto [tool, stopped] = stopOne(30001); stopped) {
         Job sharer(martina, [] { return shareLocks(19000); });
         waitUntil([&] { return !sharer.out().empty() || !sharer.running(); }, 60s);
         const std::string shared = sharer.out().substr(0, sharer.out().find('\n'));
         for (const auto& [who, args] : {std::pair{piero, "save 30003"}, std::pair{martina, "read"}}) {
             const Run step = ask(who, args, who == piero ? "Piero" : "");
-            check(step.status == 0 && step.ms < 1500 && shared.starts_with("19000 shared"),
+            check(step.status == 0 && step.ms < 1500 && shared == "19000 shared flocks",
                   cat("with ", shared, ", '", args, "' takes no time"), step.seen() + sharer.err());
         }
         resetEnds(stopped, 1500, "stopped holder as quickly, " + shared);
@@ -709,16 +686,13 @@ const auto stoppedHolders = [] {
     Job stopper(martina, [] { return stopEachHolder(); });
     waitUntil([&] { return !stopper.out().empty() || !stopper.running(); }, 60s);
     std::string refused;
-    long long longest = 0;
-    for (int i = 1; i <= 20; ++i) {
-        const Run reset = ask(root, "reset");
-        longest = std::max(longest, reset.ms);
-        refused += reset.status == 0 ? "" : cat("reset ", i, ": ", reset.seen(), "; ");
-    }
+    for (int i = 1; i <= 20; ++i)
+        if (const Run reset = ask(root, "reset"); reset.status != 0)
+            refused += cat("reset ", i, ": ", reset.seen(), "; ");
     const std::size_t caught = linesOf(stopper.out()).size();
     stopper.wait(0s);
     check(caught > 0 && refused.empty(), "root's 20 resets work while a pupil stops each new holder",
-          cat(caught, " stopped, the longest reset ", longest, " ms; ", refused, stopper.err()));
+          cat(caught, " stopped; ", refused, stopper.err()));
 };
 
 // Saves cut short by the pupil's own file-size limit leave no half line for
@@ -739,27 +713,21 @@ const auto historyLimits = [] {
         return cat(linesOf(history).size(), " lines, ", torn(history), " torn, ", torn(file), " in the file",
                    file.ends_with('\n') ? "" : " cut short");
     };
+    // A save cut short within its line, then ordinary saves fill it, then
+    // saves of long names, each under a limit a little above the history's
+    // size, stop part way, over and over, past the size where the oldest half
+    // of the history is cut away. The next saver's line is whole, and last.
     ask(root, "reset");
     limited(sizeOf() + 50, 200, std::string(1000, 'm'));
-    ask(piero, "save 300", "Bob");
-    check(whole().ends_with(", 0 torn, 0 in the file") && lastHistory().starts_with("piero\tsave\t300\tBob\t"),
-          "a save cut short by a file-size limit leaves the next saver's line whole", shown(lastHistory(), 160));
-
-    // Ordinary saves fill it, then saves of long names, each under a limit a
-    // little above the history's size, stop part way, over and over, past the
-    // size where the oldest half of the history is cut away.
     for (int i = 1; i <= 40; ++i)
         ask(piero, cat("save ", 400 + i), std::string(300, 'p'));
-    std::vector<long long> sizes;
     for (int i = 1; i <= 80; ++i)
-        sizes.push_back(sizeOf()), limited(sizes.back() + 4000, 500 + i, wide);
-    const auto fell = std::adjacent_find(sizes.begin(), sizes.end(), std::greater<>());
+        limited(sizeOf() + 4000, 500 + i, wide);
     ask(martina, "save 32767", "Martina");
     const std::string lines = whole(), last = lastHistory();
     check(lines.ends_with(", 0 torn, 0 in the file"), "saves under a file-size limit leave whole lines of history",
-          lines
-              + (fell == sizes.end() ? "; it only grew" : cat("; it went from ", fell[0], " to ", fell[1], " bytes")));
-    check(last.starts_with("martina\tsave\t32767\tMartina\t"), "and the last line is the last save",
+          cat(lines, ", ", sizeOf(), " bytes"));
+    check(last.starts_with("martina\tsave\t32767\tMartina\t"), "and the next saver's line is the last",
           cat(split(last, '\t').size(), " fields: ", shown(last, 160)));
 
     // A trim cut short: root sees it as the next save leaves it, each line once
@@ -838,14 +806,12 @@ const auto upgrades = [](const std::string& laidOut, const std::string& outsideB
                       "ln -s $secret $n; done; done"});
     for (const auto& [carried, planted] : rows) {
         const Run upgrade = plantAndConfigure(planted);
-        const std::string strays = shell("find /var/games -maxdepth 1 -name 'orvetta.old.*' ! -user root");
-        check(upgrade.status == 0 && layout() == laidOut && changed().empty() && strays.empty(),
+        check(upgrade.status == 0 && layout() == laidOut && changed().empty(),
               "upgrade over '" + shown(planted, 60) + "': postinst exits 0, nothing outside changed",
-              upgrade.seen() + changed() + (layout() == laidOut ? "" : "; laid out " + shown(layout())) + strays);
+              upgrade.seen() + changed() + (layout() == laidOut ? "" : "; laid out " + shown(layout())));
         expect(record(), carried, "and the record is '" + shown(carried) + "'");
-        const Run saved = ask(piero, "save 99", "Leo");
-        if (check(saved.status == 0, "and a pupil saves on it", saved.seen()))
-            expectRecord("99", "Leo", "and the record holds it");
+        expectRun(ask(piero, "save 99", "Leo"), 0, "saved\n", "and a pupil saves on it");
+        expectRecord("99", "Leo", "and the record holds it");
     }
 
     shell("dpkg-statoverride --add root games 0777 $0");
