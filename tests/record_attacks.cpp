@@ -715,18 +715,21 @@ const auto historyLimits = [] {
     };
     // A save cut short within its line, then ordinary saves fill it, then
     // saves of long names, each under a limit a little above the history's
-    // size, stop part way, over and over, past the size where the oldest half
-    // of the history is cut away. The next saver's line is whole, and last.
+    // size, stop part way, over and over. Each takes back only its own line:
+    // the history keeps root's reset and the other pupil's 40 lines, and the
+    // next saver's line is whole, and last.
     ask(root, "reset");
     limited(sizeOf() + 50, 200, std::string(1000, 'm'));
     for (int i = 1; i <= 40; ++i)
         ask(piero, cat("save ", 400 + i), std::string(300, 'p'));
     for (int i = 1; i <= 80; ++i)
-        limited(sizeOf() + 4000, 500 + i, wide);
+        limited(sizeOf() + 50, 500 + i, wide);
     ask(martina, "save 32767", "Martina");
-    const std::string lines = whole(), last = lastHistory();
-    check(lines.ends_with(", 0 torn, 0 in the file"), "saves under a file-size limit leave whole lines of history",
-          cat(lines, ", ", sizeOf(), " bytes"));
+    const std::string lines = whole(), last = lastHistory(),
+                      kept = shell(helper + " history | cut -f 2,3 | grep -c -e '^root.reset$' -e '^piero.save$'");
+    check(lines.ends_with(", 0 torn, 0 in the file") && std::stoi(kept) >= 41,
+          "saves under a file-size limit leave whole lines of history, and take none of the others' away",
+          cat(lines, ", ", sizeOf(), " bytes, ", shown(kept), " of root's reset and the other pupil's lines"));
     check(last.starts_with("martina\tsave\t32767\tMartina\t"), "and the next saver's line is the last",
           cat(split(last, '\t').size(), " fields: ", shown(last, 160)));
 
