@@ -23,9 +23,9 @@
 #else
 #include "records/record_history.h"
 #include "records/record_journal.h"
-#include <QThread>
 #include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #endif
 
 using namespace orvetta;
@@ -136,22 +136,15 @@ void putFile(const QString& path, const std::string& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
 }
 
-// A fault_saver that holds the lock of the protected files in `directory`, stopped.
+// A fault_saver that holds the lock of the protected files in `directory`,
+// stopped: waited for as its parent, which leaves it stopped and unreaped.
 bool startHolder(QProcess& holder, const QString& directory)
 {
     holder.start(saverProgram(), {QStringLiteral("hold"), directory});
-    if (!holder.waitForReadyRead(30000))
-        return false;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 30000) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(holder.processId()));
-        const QByteArray text = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
-        if (const qsizetype nameEnd = text.lastIndexOf(')'); nameEnd > 0 && text.mid(nameEnd + 2, 1) == "T")
-            return true;
-        QThread::msleep(5);
-    }
-    return false;
+    siginfo_t info = {};
+    return holder.waitForStarted(30000)
+           && ::waitid(P_PID, id_t(holder.processId()), &info, WSTOPPED | WEXITED | WNOWAIT) == 0
+           && info.si_code == CLD_STOPPED;
 }
 #endif
 
