@@ -59,12 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const HelperReply reply = runRecordHelper(arguments, caller, fuzz::scratchDirectory(), fuzz::scratchOwner(),
                                               [&] { return std::optional<std::string>(all('i')); });
 
-    const int status = reply.status;
-    FUZZ_CHECK((std::set{0, 64, 65, 66, 74, 75, 77}.contains(status)));
-    FUZZ_CHECK(status == 0 ? reply.errors.empty() : !reply.errors.empty() && reply.output.empty());
-    if (status == 0 && arguments.front() == "read")
+    FUZZ_CHECK((std::set{0, 64, 65, 66, 74, 75, 77}.contains(reply.status)));
+    FUZZ_CHECK(reply.status == 0 ? reply.errors.empty() : !reply.errors.empty() && reply.output.empty());
+    if (reply.status == 0 && arguments.front() == "read")
         FUZZ_CHECK(unframePair(reply.output).has_value());
-    if (status == 0 && arguments.front() == "save" && reply.output == "saved\n") {
+    if (reply.status == 0 && arguments.front() == "save" && reply.output == "saved\n") {
         // A save writes a score of 0 to 32767 and a name that is text.
         FUZZ_CHECK(scoreLine(arguments[1]) == fileOf("fraprod.txt"));
         FUZZ_CHECK(fuzz::isPlainLine(fileOf("fraprod1.txt")));

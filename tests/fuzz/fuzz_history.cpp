@@ -53,13 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same on the file, twice: the second time finds the line there. For
     // one input in four the file starts with a filler's lines up to the limit,
     // so that it is trimmed.
-    const std::string filler = size % 4 != 1 ? std::string() : [&] {
-        std::string lines;
-        const std::string one = historyLine(1, "filler", "save", {"1\r\n", "F\r\n"}, {});
-        while (lines.size() + one.size() + history.size() <= maxHistoryBytes)
-            lines += one;
-        return lines;
-    }();
+    std::string filler;
+    for (const std::string one = historyLine(1, "filler", "save", {"1\r\n", "F\r\n"}, {});
+         size % 4 == 1 && filler.size() + one.size() + history.size() <= maxHistoryBytes;)
+        filler += one;
     if (filler.size() + history.size() > maxHistoryBytes)
         return 0;
     fuzz::putFile("fraprod.history", filler + std::string(history));
