@@ -2,8 +2,8 @@
 // Saves records the way the game does, for the fault tests.
 //   fault_saver save DIR LAYOUT FIRST [COUNT]  saves FIRST, FIRST+1, ... (COUNT of them, else until killed)
 //   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
-//   fault_saver hold DIR                       takes the lock of DIR's protected files, says "held" and
-//                                              stops itself (POSIX)
+//   fault_saver hold DIR                       takes the lock of DIR's protected files and stops
+//                                              itself (POSIX)
 // LAYOUT is one of record_layouts.h. Record N is the score "N" held by
 // "Player N". "go" on standard output means saving starts.
 #include "record_layouts.h"
@@ -64,8 +64,6 @@ int hold(const char* directory)
         std::fprintf(stderr, "%s: %s\n", problem.path.c_str(), problem.reason.c_str());
         return 1;
     }
-    std::puts("held");
-    std::fflush(stdout);
     std::raise(SIGSTOP);
     return 0;
 }

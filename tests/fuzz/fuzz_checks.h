@@ -3,6 +3,7 @@
 
 #include "records/record_lines.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -22,10 +23,8 @@ namespace orvetta::fuzz {
 // A record line as a save writes it: plain text, then CR LF, and no other line end.
 inline bool isPlainLine(std::string_view line)
 {
-    if (!line.ends_with("\r\n"))
-        return false;
-    line.remove_suffix(2);
-    return line.find_first_of("\r\n") == std::string_view::npos && plainText(line) == line;
+    const std::string_view text = line.substr(0, line.size() - std::min<std::size_t>(line.size(), 2));
+    return line.ends_with("\r\n") && line.find_first_of("\r\n") == text.size() && plainText(text) == text;
 }
 
 } // namespace orvetta::fuzz

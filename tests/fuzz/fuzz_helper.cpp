@@ -16,19 +16,14 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <numeric>
+#include <set>
 #include <string>
 #include <vector>
 
 using namespace orvetta;
 
 namespace {
-
-void emptyKeptDirectory()
-{
-    for (const auto& entry : std::filesystem::directory_iterator(fuzz::scratchDirectory() + "/fraprod.kept"))
-        if (const std::string name = entry.path().filename(); name[0] != '.' || name.starts_with(".new-"))
-            std::filesystem::remove(entry.path());
-}
 
 std::string fileOf(const char* name)
 {
@@ -40,47 +35,35 @@ std::string fileOf(const char* name)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::vector<std::string> arguments;
-    std::string input;
-    bool root = false;
-    std::map<char, std::string> files{{'s', {}}, {'h', {}}, {'j', {}}, {'H', {}}};
-    std::vector<std::string> waiting;
-    for (std::size_t at = 0; at + 2 <= size;) {
-        const char tag = static_cast<char>(data[at]);
-        const std::size_t length = std::min<std::size_t>(data[at + 1], size - at - 2);
-        const std::string bytes(reinterpret_cast<const char*>(data + at + 2), length);
-        at += 2 + length;
-        if (tag == 'a')
-            arguments.push_back(bytes);
-        else if (tag == 'i')
-            input += bytes;
-        else if (tag == 'r')
-            root = true;
-        else if (tag == 'k')
-            waiting.push_back(bytes);
-        else if (files.count(tag))
-            files[tag] += bytes;
+    std::map<char, std::vector<std::string>> fields;
+    for (std::size_t at = 0, length; at + 2 <= size; at += 2 + length) {
+        length = std::min<std::size_t>(data[at + 1], size - at - 2);
+        fields[static_cast<char>(data[at])].emplace_back(reinterpret_cast<const char*>(data + at + 2), length);
     }
-    fuzz::putFile("fraprod.txt", files['s'], 0664);
-    fuzz::putFile("fraprod1.txt", files['h'], 0664);
-    fuzz::putFile("fraprod.journal", files['j']);
-    fuzz::putFile("fraprod.history", files['H']);
+    const auto all = [&](char tag) { return std::accumulate(fields[tag].begin(), fields[tag].end(), std::string()); };
+    fuzz::putFile("fraprod.txt", all('s'));
+    fuzz::putFile("fraprod1.txt", all('h'));
+    fuzz::putFile("fraprod.journal", all('j'));
+    fuzz::putFile("fraprod.history", all('H'));
     fuzz::putFile("fraprod.lock", {});
-    emptyKeptDirectory();
-    for (std::size_t i = 0; i < waiting.size(); ++i)
-        fuzz::putFile("fraprod.kept/user-" + std::to_string(4000 + i), waiting[i], 0640);
+    // The waiting saves alone in a directory of the group's, as the package makes it.
+    const std::string kept = fuzz::scratchDirectory() + "/fraprod.kept";
+    std::filesystem::remove_all(kept);
+    std::filesystem::create_directory(kept);
+    std::filesystem::permissions(kept, std::filesystem::perms::owner_all | std::filesystem::perms::group_all);
+    for (std::size_t i = 0; i < fields['k'].size(); ++i)
+        fuzz::putFile("fraprod.kept/user-" + std::to_string(4000 + i), fields['k'][i]);
 
-    const HelperCaller caller = root ? HelperCaller{0, "root"} : HelperCaller{4242, "martina"};
+    const std::vector<std::string>& arguments = fields['a'];
+    const HelperCaller caller = fields.count('r') ? HelperCaller{0, "root"} : HelperCaller{4242, "martina"};
     const HelperReply reply = runRecordHelper(arguments, caller, fuzz::scratchDirectory(), fuzz::scratchOwner(),
-                                              [&] { return std::optional<std::string>(input); });
+                                              [&] { return std::optional<std::string>(all('i')); });
 
-    const int status = reply.status;
-    FUZZ_CHECK(status == 0 || status == 64 || status == 65 || status == 66 || status == 74 || status == 75
-               || status == 77);
-    FUZZ_CHECK(status == 0 ? reply.errors.empty() : !reply.errors.empty() && reply.output.empty());
-    if (status == 0 && arguments.front() == "read")
+    FUZZ_CHECK((std::set{0, 64, 65, 66, 74, 75, 77}.contains(reply.status)));
+    FUZZ_CHECK(reply.status == 0 ? reply.errors.empty() : !reply.errors.empty() && reply.output.empty());
+    if (reply.status == 0 && arguments.front() == "read")
         FUZZ_CHECK(unframePair(reply.output).has_value());
-    if (status == 0 && arguments.front() == "save" && reply.output == "saved\n") {
+    if (reply.status == 0 && arguments.front() == "save" && reply.output == "saved\n") {
         // A save writes a score of 0 to 32767 and a name that is text.
         FUZZ_CHECK(scoreLine(arguments[1]) == fileOf("fraprod.txt"));
         FUZZ_CHECK(fuzz::isPlainLine(fileOf("fraprod1.txt")));

@@ -13,38 +13,25 @@
 
 using namespace orvetta;
 
-namespace {
-
-std::vector<std::string_view> split(std::string_view text, std::size_t count)
-{
-    std::vector<std::string_view> parts;
-    for (std::size_t end; parts.size() + 1 < count && (end = text.find('\0')) != std::string_view::npos;
-         text.remove_prefix(end + 1))
-        parts.push_back(text.substr(0, end));
-    parts.push_back(text);
-    parts.resize(count);
-    return parts;
-}
-
-void checkLine(std::string_view line)
-{
-    FUZZ_CHECK(line.ends_with('\n') && line.find('\n') == line.size() - 1);
-    FUZZ_CHECK(std::count(line.begin(), line.end(), '\t') == 6);
-    std::string_view fields = line.substr(0, line.size() - 1);
-    for (std::size_t tab; (tab = fields.find('\t')) != std::string_view::npos; fields.remove_prefix(tab + 1))
-        FUZZ_CHECK(plainText(fields.substr(0, tab)) == fields.substr(0, tab));
-    FUZZ_CHECK(plainText(fields) == fields);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto parts = split(std::string_view(reinterpret_cast<const char*>(data), size), 7);
+    std::vector<std::string_view> parts;
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    for (std::size_t end; parts.size() < 6 && (end = rest.find('\0')) != std::string_view::npos;
+         rest.remove_prefix(end + 1))
+        parts.push_back(rest.substr(0, end));
+    parts.push_back(rest);
+    parts.resize(7);
     const std::string_view history = parts[0];
     const std::string line = historyLine(1700000000, parts[1], parts[2], {std::string(parts[3]), std::string(parts[4])},
                                          {std::string(parts[5]), std::string(parts[6])});
-    checkLine(line);
+    // One line, of seven fields of plain text.
+    FUZZ_CHECK(line.ends_with('\n') && line.find('\n') == line.size() - 1);
+    FUZZ_CHECK(std::count(line.begin(), line.end(), '\t') == 6);
+    std::string_view fields = std::string_view(line).substr(0, line.size() - 1);
+    for (std::size_t tab; (tab = fields.find('\t')) != std::string_view::npos; fields.remove_prefix(tab + 1))
+        FUZZ_CHECK(plainText(fields.substr(0, tab)) == fields.substr(0, tab));
+    FUZZ_CHECK(plainText(fields) == fields);
 
     // The whole lines, then what stays of them when there is no room for the line.
     const std::string_view whole = wholeLines(history);
@@ -66,13 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same on the file, twice: the second time finds the line there. For
     // one input in four the file starts with a filler's lines up to the limit,
     // so that it is trimmed.
-    const std::string filler = size % 4 != 1 ? std::string() : [&] {
-        std::string lines;
-        const std::string one = historyLine(1, "filler", "save", {"1\r\n", "F\r\n"}, {});
-        while (lines.size() + one.size() + history.size() <= maxHistoryBytes)
-            lines += one;
-        return lines;
-    }();
+    std::string filler;
+    for (const std::string one = historyLine(1, "filler", "save", {"1\r\n", "F\r\n"}, {});
+         size % 4 == 1 && filler.size() + one.size() + history.size() <= maxHistoryBytes;)
+        filler += one;
     if (filler.size() + history.size() > maxHistoryBytes)
         return 0;
     fuzz::putFile("fraprod.history", filler + std::string(history));

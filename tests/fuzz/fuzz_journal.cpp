@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A journal's bytes, or a trimmed history's, as the next holder of the lock
-// finds them: the input as it comes, and with the check line that makes it whole.
+// A journal's bytes, a trimmed history's or a waiting save's, as the next
+// holder of the lock or a reader finds them: the input as it comes, and with
+// the check line that makes it whole.
 #include "fuzz_checks.h"
 #include "records/record_journal.h"
 
@@ -37,6 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(journal, encoding);
         if (const auto lines = decodeTrimmedHistory(journal))
             FUZZ_CHECK(encodeTrimmedHistory(*lines) == journal);
+        // Nothing but the bytes a save writes decodes as a waiting save, and to what was kept.
+        if (const auto save = decodeKeptSave(journal)) {
+            FUZZ_CHECK(encodeKeptSave(*save) == journal);
+            FUZZ_CHECK(save->when >= 0 && plainText(save->saver) == save->saver);
+            FUZZ_CHECK(fuzz::isPlainLine(save->pair.holder));
+            FUZZ_CHECK(scoreLine(save->pair.score.substr(0, save->pair.score.size() - 2)) == save->pair.score);
+        }
     }
     return 0;
 }

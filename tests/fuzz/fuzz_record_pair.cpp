@@ -38,10 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(fuzz::isPlainLine(*line));
         FUZZ_CHECK(holderLine(line->substr(0, line->size() - 2), NameEncoding::Utf8) == line);
     }
-    if (const auto line = holderLine(holder, NameEncoding::AnsiCodePage)) {
+    if (const auto line = holderLine(holder, NameEncoding::AnsiCodePage))
         for (std::size_t i = 0; i + 2 < line->size(); ++i)
             FUZZ_CHECK(static_cast<unsigned char>((*line)[i]) >= 0x20 && (*line)[i] != 0x7F);
-    }
 
     // The helper's framing of the pair reads back as it was written.
     if (const auto pair = unframePair(input))

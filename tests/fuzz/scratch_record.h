@@ -5,8 +5,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -26,7 +26,6 @@ inline const std::string& scratchDirectory()
                       ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
         if (!::mkdtemp(made) || ::chmod(made, 0755) != 0)
             std::abort();
-        ::mkdir((std::string(made) + "/fraprod.kept").c_str(), 0770);
         std::atexit([] { std::filesystem::remove_all(made); });
         return std::string(made);
     }();
@@ -39,14 +38,11 @@ inline StoreOwner scratchOwner()
 }
 
 // Replaces a file of the scratch directory in place, as the layout keeps them.
-inline void putFile(const std::string& name, std::string_view bytes, mode_t mode = 0660)
+inline void putFile(const std::string& name, std::string_view bytes)
 {
-    const std::string path = scratchDirectory() + '/' + name;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd < 0 || ::ftruncate(fd, 0) != 0
-        || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
+    std::ofstream file(scratchDirectory() + '/' + name, std::ios::binary);
+    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
         std::abort();
-    ::close(fd);
 }
 
 } // namespace orvetta::fuzz
