@@ -3,8 +3,8 @@
 // changes nothing: appends the command line it is run with to icacls.log
 // beside itself, for packaging/check-windows to read how the installer grants
 // the record's rights.
-#include <cstdio>
-#include <string>
+#include <filesystem>
+#include <fstream>
 #include <windows.h>
 
 int main()
@@ -13,11 +13,7 @@ int main()
     const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return 1;
-    std::wstring log(self, length);
-    log.replace(log.rfind(L'.'), std::wstring::npos, L".log");
-    FILE* file = _wfopen(log.c_str(), L"ab");
-    if (!file)
-        return 1;
-    std::fprintf(file, "%s\n", GetCommandLineA());
-    return std::fclose(file) == 0 ? 0 : 1;
+    std::ofstream log(std::filesystem::path(self, self + length).replace_extension(".log"),
+                      std::ios::binary | std::ios::app);
+    return log << GetCommandLineA() << '\n' << std::flush ? 0 : 1;
 }

@@ -10,28 +10,11 @@
 #include "records/record_journal.h"
 #include "scratch_record.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <numeric>
 #include <set>
-#include <string>
-#include <vector>
 
 using namespace orvetta;
-
-namespace {
-
-std::string fileOf(const char* name)
-{
-    std::ifstream file(fuzz::scratchDirectory() + '/' + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -56,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<std::string>& arguments = fields['a'];
     const HelperCaller caller = fields.count('r') ? HelperCaller{0, "root"} : HelperCaller{4242, "martina"};
-    const HelperReply reply = runRecordHelper(arguments, caller, fuzz::scratchDirectory(), fuzz::scratchOwner(),
+    const HelperReply reply = runRecordHelper(arguments, caller, fuzz::scratchDirectory(), fuzz::scratchOwner,
                                               [&] { return std::optional<std::string>(all('i')); });
 
     FUZZ_CHECK((std::set{0, 64, 65, 66, 74, 75, 77}.contains(reply.status)));
@@ -65,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(unframePair(reply.output).has_value());
     if (reply.status == 0 && arguments.front() == "save" && reply.output == "saved\n") {
         // A save writes a score of 0 to 32767 and a name that is text.
+        const auto fileOf = [](const char* name) { return fuzz::fileBytes(fuzz::scratchDirectory() + '/' + name); };
         FUZZ_CHECK(scoreLine(arguments[1]) == fileOf("fraprod.txt"));
         FUZZ_CHECK(fuzz::isPlainLine(fileOf("fraprod1.txt")));
         FUZZ_CHECK(fileOf("fraprod.journal").empty());

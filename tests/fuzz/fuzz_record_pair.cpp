@@ -6,8 +6,6 @@
 #include "records/record_journal.h"
 
 #include <cmath>
-#include <cstddef>
-#include <cstdint>
 #include <string>
 
 using namespace orvetta;
@@ -15,9 +13,8 @@ using namespace orvetta;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::size_t split = input.find('\0');
-    const std::string_view score = input.substr(0, split);
-    const std::string_view holder = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+    const auto parts = fuzz::split(input, '\0', 2);
+    const std::string_view score = parts[0], holder = parts[1];
 
     // The number a score file stands for: never NaN, and the whole text's when it is one number.
     const double value = recordValue(score);

@@ -2,14 +2,7 @@
 // A fuzz target's rules on each input of its corpus, as a plain program: the
 // suite's regression test of what the fuzzers have found.
 // Usage: replay_TARGET CORPUS_DIRECTORY
-#include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+#include "fuzz_checks.h"
 
 int main(int argc, char* argv[])
 {
@@ -17,8 +10,7 @@ int main(int argc, char* argv[])
         return 64;
     int inputs = 0;
     for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
-        std::ifstream file(entry.path(), std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::string bytes = orvetta::fuzz::fileBytes(entry.path());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         ++inputs;
     }

@@ -32,16 +32,12 @@ inline const std::string& scratchDirectory()
     return directory;
 }
 
-inline StoreOwner scratchOwner()
-{
-    return {static_cast<unsigned>(::getuid()), static_cast<unsigned>(::getgid())};
-}
+inline const StoreOwner scratchOwner{::getuid(), ::getgid()};
 
 // Replaces a file of the scratch directory in place, as the layout keeps them.
 inline void putFile(const std::string& name, std::string_view bytes)
 {
-    std::ofstream file(scratchDirectory() + '/' + name, std::ios::binary);
-    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
+    if (!(std::ofstream(scratchDirectory() + '/' + name, std::ios::binary) << bytes << std::flush))
         std::abort();
 }
 
