@@ -11,7 +11,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <deque>
 #include <memory>
 
 namespace orvetta::testing {
@@ -31,32 +30,14 @@ inline char* toString(const ShownBox& box)
     return QTest::toString(QStringLiteral("[%1, %2] %3").arg(box.title).arg(box.style).arg(box.text));
 }
 
-template <typename T>
-T takeFirst(std::deque<T>& queue, T otherwise)
-{
-    if (queue.empty())
-        return otherwise;
-    T first = std::move(queue.front());
-    queue.pop_front();
-    return first;
-}
-
-// Fires only when told to, and only while enabled, as the toolkit would.
-class ScriptedTimer : public QObject, public Timer {
-public:
-    ScriptedTimer(QObject* owner, std::function<void()> onTick) : QObject(owner), onTick_(std::move(onTick)) {}
+// Fires only when the test ticks it, and only while enabled, as the toolkit would.
+struct ScriptedTimer : QObject, Timer {
+    ScriptedTimer(QObject* owner, std::function<void()> onTick) : QObject(owner), onTick(std::move(onTick)) {}
     void setInterval(int) override {}
-    void setEnabled(bool enabled) override { enabled_ = enabled; }
-    bool isEnabled() const override { return enabled_; }
-    void fire()
-    {
-        if (enabled_)
-            onTick_();
-    }
-
-private:
-    std::function<void()> onTick_;
-    bool enabled_ = false;
+    void setEnabled(bool on) override { enabled = on; }
+    bool isEnabled() const override { return enabled; }
+    const std::function<void()> onTick;
+    bool enabled = false;
 };
 
 // The desktop platform with scripted boxes and timer (unless told to use the
@@ -69,7 +50,7 @@ public:
     void answerNext(int answer) { answers_.push_back(answer); }
     void nameNext(const QString& name) { names_.push_back(name); }
     // Values the random source gives before it falls back to the real one.
-    void drawNext(std::initializer_list<float> values) { draws_.insert(draws_.end(), values); }
+    void drawNext(std::initializer_list<float> values) { draws_.append(values); }
     // Runs while the next message box is open, as a nested event would.
     void whileNextBoxIsOpen(std::function<void()> action) { duringBox_.push_back(std::move(action)); }
     void failRecordDirectory(const QString& reason) { directoryFailure_ = reason; }
@@ -86,25 +67,27 @@ public:
     {
         boxes.push_back({text, style, title});
         note(QStringLiteral("box: ") + text);
-        const std::function<void()> during = takeFirst(duringBox_, std::function<void()>([] {}));
+        const std::function<void()> during = duringBox_.isEmpty() ? [] {} : duringBox_.takeFirst();
         if (realQuestions && style == MsgStyle::YesNoQuestionDefaultNo) {
             QTimer::singleShot(0, qApp, during); // once the box is up, inside its own event loop
             return DesktopPlatform::messageBox(owner, text, style, title);
         }
         during();
-        return style == MsgStyle::YesNoQuestionDefaultNo ? takeFirst(answers_, MsgAnswer::No) : MsgAnswer::Ok;
+        if (style != MsgStyle::YesNoQuestionDefaultNo)
+            return MsgAnswer::Ok;
+        return answers_.isEmpty() ? MsgAnswer::No : answers_.takeFirst();
     }
     QString inputBox(const QString& prompt, const QString& title) override
     {
         boxes.push_back({prompt, -1, title});
-        return takeFirst(names_, QString());
+        return names_.isEmpty() ? QString() : names_.takeFirst();
     }
     Timer* createTimer(QObject* owner, std::function<void()> onTick) override
     {
         return realTimer ? DesktopPlatform::createTimer(owner, std::move(onTick))
                          : new ScriptedTimer(owner, std::move(onTick));
     }
-    float rnd() override { return takeFirst(draws_, DesktopPlatform::rnd()); }
+    float rnd() override { return draws_.isEmpty() ? DesktopPlatform::rnd() : draws_.takeFirst(); }
     FileResult<QString> recordDirectory() override
     {
         if (machineRecord)
@@ -137,10 +120,10 @@ public:
 private:
     QTemporaryDir dir_;
     QString sharedDirectory_, directoryFailure_, helper_;
-    std::deque<int> answers_;
-    std::deque<QString> names_;
-    std::deque<float> draws_;
-    std::deque<std::function<void()>> duringBox_;
+    QList<int> answers_;
+    QStringList names_;
+    QList<float> draws_;
+    QList<std::function<void()>> duringBox_;
 };
 
 // A game started through its real start-up, with the boxes scripted.
@@ -185,15 +168,16 @@ struct Game {
     }
     OptionButton* answerButton(const QString& caption) const
     {
-        const QList<OptionButton*> buttons = w().surface->findChildren<OptionButton*>();
-        const auto found =
-            std::find_if(buttons.begin(), buttons.end(), [&](const OptionButton* b) { return b->text() == caption; });
-        return found == buttons.end() ? nullptr : *found;
+        for (OptionButton* button : w().surface->findChildren<OptionButton*>())
+            if (button->text() == caption)
+                return button;
+        return nullptr;
     }
     void tick(int count = 1) const
     {
         for (int i = 0; i < count; ++i)
-            static_cast<ScriptedTimer*>(w().Timer1)->fire();
+            if (w().Timer1->isEnabled())
+                static_cast<ScriptedTimer*>(w().Timer1)->onTick();
     }
     // Plays the given score, then quits with Yes.
     void quitWithScore(int score)
@@ -204,11 +188,7 @@ struct Game {
         click(w().cmdExit);
     }
 
-    qsizetype boxCount(const QString& text) const
-    {
-        return std::count_if(platform.boxes.begin(), platform.boxes.end(),
-                             [&](const ShownBox& b) { return b.text == text; });
-    }
+    qsizetype boxCount(const QString& text) const { return std::ranges::count(platform.boxes, text, &ShownBox::text); }
 
     // The bytes of a file in the record directory, "<missing>" when there is none.
     QByteArray file(const QString& name) const
