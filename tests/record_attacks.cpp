@@ -296,20 +296,17 @@ const auto filesSeen = [] {
 
 // Saves killed at random moments, in two ways: half anywhere in their run,
 // from before the helper starts to after it is done (twice what a whole save
-// takes); half, stepped, at the first step that changes a record file or up
+// takes, in ms rounded up); half, stepped, at the first step that changes a record file or up
 // to two steps after it. A run is mostly starting up, and what is killed
 // outside the lock changes nothing.
 const auto killHelpers = [](long long first, long long count, unsigned seed) {
     ::prctl(PR_SET_TIMERSLACK, 1UL);
-    std::vector<long long> whole; // of five saves run whole
-    for (long long i = 0; i < 5; ++i) {
-        const auto started = Clock::now();
-        save(first + i, false)->wait();
-        whole.push_back((Clock::now() - started) / 1us);
-    }
+    std::vector<long long> whole; // ms of five saves run whole
+    for (long long i = 0; i < 5; ++i)
+        whole.push_back(save(first + i, false)->wait().ms);
     std::ranges::sort(whole);
     std::mt19937 random(seed);
-    std::uniform_int_distribution<long long> anywhere(0, 2 * whole[2]), after(0, 2);
+    std::uniform_int_distribution<long long> anywhere(0, 2000 * (whole[2] + 1)), after(0, 2); // in us
     long long killed[2] = {}, ended = 0;
     for (long long i = 0; i < count; ++i) {
         const std::string before = filesSeen();
@@ -320,7 +317,7 @@ const auto killHelpers = [](long long first, long long count, unsigned seed) {
         job->wait(0s).status == 128 + SIGKILL ? ++killed[i % 2] : ++ended;
     }
     std::printf("saves killed: %lld anywhere in their run, %lld at their first change to a file or a step or two "
-                "after; %lld ended first (a whole save takes %lld us)",
+                "after; %lld ended first (a whole save takes %lld ms)",
                 killed[0], killed[1], ended, whole[2]);
     return 0;
 };
@@ -531,8 +528,8 @@ const auto hostile = [] {
 
     // Even a copy the pupil made makes itself non-dumpable first thing, so no
     // process of its user may read its memory, descriptors or environment.
-    run(martina, {"sh", "-c", "cp \"$0\" ~/orvetta-copy && chmod 0755 ~/orvetta-copy", helper});
-    Job copy(martina, {"/tmp/4242/orvetta-copy", "save", "5"}, ::pipe2(name, O_CLOEXEC) ? -1 : name[0]);
+    Job copy(martina, {"sh", "-c", "cp \"$0\" ~/orvetta-copy && exec ~/orvetta-copy save 5", helper},
+             ::pipe2(name, O_CLOEXEC) ? -1 : name[0]);
     const bool waits = waitUntil([&] { return readsPipe(copy.pid()); }, 30s); // well past its start
     const std::string owner = shell("stat -c %u $0", cat("/proc/", copy.pid(), "/environ"));
     ::close(name[1]);
