@@ -160,7 +160,8 @@ public:
                 || std::signal(SIGPIPE, SIG_DFL) == SIG_ERR
                 || (pupil && (::setgroups(0, nullptr) || ::setresgid(uid, uid, uid) || ::setresuid(uid, uid, uid))))
                 ::_exit(126);
-            std::exit(body()); // flushing what it printed
+            const int status = body();
+            ::_exit(std::fflush(nullptr) == 0 ? status : 125);
         }
         if (leader)
             ::setpgid(pid_, pid_);
