@@ -19,18 +19,14 @@
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <grp.h>
 #include <iterator>
-#include <list>
 #include <memory>
-#include <poll.h>
 #include <random>
 #include <ranges>
 #include <sched.h>
-#include <set>
 #include <sstream>
 #include <string>
 #include <sys/file.h>
@@ -38,7 +34,6 @@
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <thread>
@@ -184,13 +179,12 @@ public:
     // Ended where it is, and its group, if it takes longer than `most`.
     Run wait(std::chrono::milliseconds most = 120s)
     {
-        if (!std::exchange(reaped_, true)) {
-            pollfd ended = {static_cast<int>(::syscall(SYS_pidfd_open, pid_, 0)), POLLIN, 0};
-            if (::poll(&ended, 1, static_cast<int>(most / 1ms)) == 0)
-                ::kill(-pid_, SIGKILL), ::kill(pid_, SIGKILL);
+        for (const auto giveUp = Clock::now() + most; running() && Clock::now() < giveUp;)
+            std::this_thread::sleep_for(1ms);
+        if (running())
+            ::kill(-pid_, SIGKILL), ::kill(pid_, SIGKILL);
+        if (!std::exchange(reaped_, true))
             ::waitpid(pid_, &status_, 0); // no signal of ours has a handler to interrupt it
-            ::close(ended.fd);
-        }
         return {WIFEXITED(status_) ? WEXITSTATUS(status_) : 128 + WTERMSIG(status_), out(), err(),
                 (Clock::now() - start_) / 1ms};
     }
@@ -249,9 +243,8 @@ const auto lastHistory = [](int count = 1, const std::string& fields = "2-") {
 };
 // Lines of history not of seven fields; an empty history is one.
 const auto torn = [](const std::string& text) {
-    const std::vector<std::string> lines = linesOf(text);
-    return lines.empty()
-           + std::ranges::count_if(lines, [](const std::string& line) { return std::ranges::count(line, '\t') != 6; });
+    return text.empty()
+           + std::ranges::count_if(linesOf(text), [](const auto& line) { return std::ranges::count(line, '\t') != 6; });
 };
 const auto layout = [] { return shell("stat -c '%a %U:%G %h %n' $0 $0/fraprod*"); };
 // What root must never be turned against: what is installed, a secret, and a
@@ -302,43 +295,31 @@ const auto filesSeen = [] {
     return seen;
 };
 
-// Saves killed at random moments, in three ways: a quarter anywhere in their
-// run, from before the helper starts to after it is done (twice what a whole
-// save takes); a quarter, stepped, at a random step from when they take the
-// lock to after they let it go (twice the steps a whole save holds it); and
-// half, stepped, at the first step that changes a record file. A run is
-// mostly starting up, and what is killed outside the lock changes nothing.
+// Saves killed at random moments, in two ways: half anywhere in their run,
+// from before the helper starts to after it is done (twice what a whole save
+// takes, in ms rounded up); half, stepped, at the first step that changes a record file or up
+// to two steps after it. A run is mostly starting up, and what is killed
+// outside the lock changes nothing.
 const auto killHelpers = [](long long first, long long count, unsigned seed) {
     ::prctl(PR_SET_TIMERSLACK, 1UL);
-    std::vector<long long> whole, locked(5); // of five saves run whole, and of five stepped
-    for (long long i = 0; i < 5; ++i) {
-        const auto started = Clock::now();
-        save(first + 2 * i, false)->wait();
-        whole.push_back((Clock::now() - started) / 1us);
-        for (const auto stepped = save(first + 2 * i + 1, true); stepped->step();)
-            locked[i] += holdsLock(stepped->pid());
-    }
+    std::vector<long long> whole; // ms of five saves run whole
+    for (long long i = 0; i < 5; ++i)
+        whole.push_back(save(first + i, false)->wait().ms);
     std::ranges::sort(whole);
-    std::ranges::sort(locked);
     std::mt19937 random(seed);
-    std::uniform_int_distribution<long long> anywhere(0, 2 * whole[2]), holding(0, 2 * locked[2]);
-    long long killed[3] = {}, ended = 0;
+    std::uniform_int_distribution<long long> anywhere(0, 2000 * (whole[2] + 1)), after(0, 2); // in us
+    long long killed[2] = {}, ended = 0;
     for (long long i = 0; i < count; ++i) {
-        const int way = std::min(static_cast<int>(i % 4), 2);
         const std::string before = filesSeen();
-        const auto job = save(first + 10 + i, way != 0);
-        if (way == 0)
-            std::this_thread::sleep_for(std::chrono::microseconds(anywhere(random)));
-        const auto reached = [&] { return way == 1 ? holdsLock(job->pid()) : filesSeen() != before; };
-        while (way != 0 && job->step() && !reached()) {
+        const auto job = save(first + 10 + i, i % 2);
+        std::this_thread::sleep_for(std::chrono::microseconds(i % 2 ? 0 : anywhere(random)));
+        for (long long steps = after(random); i % 2 && job->step() && (filesSeen() == before || steps-- > 0);) {
         }
-        for (long long steps = way == 1 ? holding(random) : 0; steps > 0 && job->step(); --steps) {
-        }
-        job->wait(0s).status == 128 + SIGKILL ? ++killed[way] : ++ended;
+        job->wait(0s).status == 128 + SIGKILL ? ++killed[i % 2] : ++ended;
     }
-    std::printf("saves killed: %lld anywhere in their run, %lld at a step holding the lock, %lld at their first "
-                "change to a file; %lld ended first (a whole save takes %lld us, %lld steps of it holding the lock)",
-                killed[0], killed[1], killed[2], ended, whole[2], locked[2]);
+    std::printf("saves killed: %lld anywhere in their run, %lld at their first change to a file or a step or two "
+                "after; %lld ended first (a whole save takes %lld ms)",
+                killed[0], killed[1], ended, whole[2]);
     return 0;
 };
 
@@ -348,9 +329,9 @@ const auto killHelpers = [](long long first, long long count, unsigned seed) {
 // does not run); its parent, this tool, stays alive: were it orphaned, the
 // kernel would wake its stopped process group with SIGHUP and SIGCONT. Each
 // try is stepped until it is seen holding the lock, and saves a score higher
-// than the last, so that each is a record to save under the lock. Says its
-// pid and waits for it to end.
-const auto stopHolder = [](long long first, const std::string& cgroup) {
+// than the last, so that each is a record to save under the lock. The tool
+// then takes `shared` flocks and says the helper's pid.
+const auto stopHolder = [](const std::string& cgroup, long long shared) {
     const std::string frozen = cgroup + "/frozen";
     const auto isFrozen = [&] { return textOf(frozen + "/cgroup.events").find("frozen 1") != std::string::npos; };
     const auto freeze = [&](pid_t pid) {
@@ -358,13 +339,25 @@ const auto stopHolder = [](long long first, const std::string& cgroup) {
                && writeTo(frozen + "/cgroup.freeze", "1") && ::kill(pid, SIGCONT) == 0
                && waitUntil([&] { return stateOf(pid) == 'S' && isFrozen(); }, 10s);
     };
-    for (long long score = first, giveUp = std::time(nullptr) + 60; score <= 32767 && std::time(nullptr) < giveUp;
-         ++score)
+    for (long long score = 1, giveUp = std::time(nullptr) + 60; score <= 32767 && std::time(nullptr) < giveUp; ++score)
         for (const auto job = save(score, true, "Holder"); job->step() && std::time(nullptr) < giveUp;)
             if (holdsLock(job->pid()) && (cgroup.empty() || freeze(job->pid()))) {
+                // Every flock, shared or not, is a line of /proc/locks: each
+                // open of a file is a lock of its own, as many as the tool's
+                // limit of open files, which root raised. Taken on the first
+                // processor, after the helper's, they are listed first, newest
+                // first, so ahead of the record's.
+                cpu_set_t firstProcessor = {};
+                CPU_SET(0, &firstProcessor);
+                ::sched_setaffinity(0, sizeof firstProcessor, &firstProcessor);
+                for (long long i = 0; i < shared; ++i)
+                    // Spread over files: each flock looks through the others on its file.
+                    if (const int fd = ::open(cat("/tmp/4242/shared-", i % 64).c_str(), O_RDONLY | O_CREAT, 0600);
+                        fd < 0 || ::flock(fd, LOCK_SH))
+                        return std::fprintf(stderr, "only %lld shared flocks", i), 1;
                 std::printf("%d\n", job->pid());
-                std::fprintf(stderr, "helper %d %s holding the lock, at try %lld", job->pid(),
-                             cgroup.empty() ? "stopped" : ("frozen in " + frozen).c_str(), score - first + 1);
+                std::fprintf(stderr, "helper %d %s holding the lock, at try %lld, with %lld shared flocks", job->pid(),
+                             cgroup.empty() ? "stopped" : ("frozen in " + frozen).c_str(), score, shared);
                 std::fflush(nullptr);
                 return job->wait(3600s), 0;
             }
@@ -376,36 +369,18 @@ const auto stopHolder = [](long long first, const std::string& cgroup) {
 // pupil keeps 40 saves waiting, starting one as another ends, and stops each
 // as soon as /proc/locks shows it holding the lock. Says the pid of each.
 const auto stopEachHolder = [] {
-    std::list<std::unique_ptr<Job>> saves;
-    std::set<pid_t> stopped;
+    std::vector<std::unique_ptr<Job>> saves;
+    pid_t stopped = 0; // the last: one holds the lock at a time
     for (long long n = 0, giveUp = std::time(nullptr) + 120; std::time(nullptr) < giveUp; ++n) {
         std::erase_if(saves, [](const auto& job) { return !job->running(); });
         if (saves.size() < 40) // one at a time, so as to look at the lock between
             saves.push_back(save(1 + n % 32767, false, "Stopper"));
         for (const pid_t holder : lockHolders()) // the pupil may stop none of root's resets
-            if (stopped.insert(holder).second && ::kill(holder, SIGSTOP) == 0)
-                std::printf("%d\n", holder);
+            if (holder != stopped && ::kill(holder, SIGSTOP) == 0)
+                std::printf("%d\n", stopped = holder);
         std::fflush(stdout);
     }
     return 0;
-};
-
-// Every flock, shared or not, is a line of /proc/locks: each open of a file
-// is a lock of its own, as many as the tool's limit of open files, which root
-// raised. Taken on the first processor, their locks are listed first, newest
-// first, so ahead of the record's. Held until the tool is ended.
-const auto shareLocks = [](long long count) {
-    cpu_set_t first = {};
-    CPU_SET(0, &first);
-    ::sched_setaffinity(0, sizeof first, &first);
-    for (long long i = 0; i < count; ++i)
-        // Spread over files: each flock looks through the others on its file.
-        if (const int fd = ::open(cat("/tmp/4242/shared-", i % 64).c_str(), O_RDONLY | O_CREAT, 0600);
-            fd < 0 || ::flock(fd, LOCK_SH))
-            return std::printf("only %lld shared flocks", i), 1;
-    std::printf("%lld shared flocks\n", count);
-    std::fflush(stdout);
-    return ::pause();
 };
 
 // ---- The checks, run as root.
@@ -428,12 +403,13 @@ const auto playing = [](const std::string& laidOut) {
     expectRun(run(piero, {saver, "game", "13", "Leo"}), 0, game + "not a record\n", "a tie is not saved");
     expectRecord("13", "Martina", "the record stays");
     ask(piero, "save 32767", "Mallory");
-    expectRecord("32767", "Mallory", "anyone may run the helper and save any score");
-    expect(lastHistory(2), "martina\tsave\t13\tMartina\t\t\npiero\tsave\t32767\tMallory\t13\tMartina\n",
-           "the history names each saver's login, what they saved and what it replaced");
+    expect(record() + lastHistory(2),
+           "32767\r\n|Mallory\r\nmartina\tsave\t13\tMartina\t\t\npiero\tsave\t32767\tMallory\t13\tMartina\n",
+           "anyone may run the helper and save any score; the history names each saver's login, what they saved "
+           "and what it replaced");
     ask(root, "reset");
-    expectRecord("", "", "root resets the record");
-    expect(lastHistory(), "root\treset\t\t\t32767\tMallory\n", "and the history says so");
+    expect(record() + lastHistory(), "|root\treset\t\t\t32767\tMallory\n",
+           "root resets the record, and the history says so");
 
     // Between letters or as the whole name, each is one blank: a grapheme
     // joiner, variation selectors, an inherent vowel, an unassigned tag, a
@@ -447,8 +423,8 @@ const auto playing = [](const std::string& laidOut) {
           "13|A\033[31mB\007C\177D\u202EE\302\233F\tG|A [31mB C D E F G"s}) {
         const std::vector<std::string> blanked = split(row, '|'); // score, name, as stored
         ask(martina, "save " + blanked[0], blanked[1]);
-        expectRecord(blanked[0], blanked[2], "'" + shown(blanked[1]) + "' is stored as blanks in the record");
-        expect(lastHistory(1, "5"), blanked[2] + "\n", "and in the history");
+        expect(record() + lastHistory(1, "5"), blanked[0] + "\r\n|" + blanked[2] + "\r\n" + blanked[2] + "\n",
+               "'" + shown(blanked[1]) + "' is stored as blanks in the record and in the history");
     }
 
     ask(martina, "save 14", "Martina");
@@ -480,8 +456,7 @@ const auto plants = [] {
           std::pair{torn, "torn"}}) {
         writeTo(journalFile, written);
         ask(martina, "read");
-        expectRecord("14", "Martina", "a "s + what + " journal is refused");
-        expect(textOf(journalFile), "", "and dropped");
+        expect(record() + textOf(journalFile), "14\r\n|Martina\r\n", "a "s + what + " journal is refused and dropped");
     }
     writeTo(journalFile, whole);
     expect(ask(martina, "read").out, "4 5\n20\r\nZoe\r\n", "a whole journal is finished by the next reader");
@@ -528,31 +503,6 @@ const auto heldLock = [] {
     expect(shell("ls -A $0/fraprod.kept | grep -v '^lock-'"), "", "and nothing stays kept but each player's lock");
 };
 
-// From root's last reset on, each line of history replaces what the line
-// before it saved, each save with a higher score, and the last saved the
-// record: how many lines, or where the chain breaks.
-const auto chainSinceReset = []() -> std::pair<bool, std::string> {
-    std::vector<std::vector<std::string>> chain;
-    for (const std::string& line : linesOf(ask(root, "history").out)) {
-        chain.push_back(split(line, '\t'));
-        chain.back().resize(7);
-        if (chain.back()[2].starts_with("reset"))
-            chain.erase(chain.begin(), chain.end() - 1);
-    }
-    const auto broken = std::ranges::adjacent_find(chain, [](const auto& before, const auto& line) {
-        return line[5] != before[3] || line[6] != before[4]
-               || (line[2].ends_with("save") && std::atoll(line[3].c_str()) <= std::atoll(line[5].c_str()));
-    });
-    if (chain.empty() || !chain[0][2].starts_with("reset") || broken != chain.end())
-        return {false, broken == chain.end() ? "no reset in the history"
-                                             : cat("line ", broken - chain.begin() + 2, " saved '", broken[1][3], ' ',
-                                                   broken[1][4], "' over '", broken[1][5], ' ', broken[1][6],
-                                                   "', the one before saved '", broken[0][3], ' ', broken[0][4], "'")};
-    const std::string last = chain.back()[3] + "\r\n|" + chain.back()[4] + "\r\n";
-    return {last == record(), cat("the ", chain.size(), " lines since the reset follow each other, the last saving '",
-                                  shown(last), "' and the record is '", shown(record()), "'")};
-};
-
 // A hostile pupil against the helper itself: the terminal's stop signals,
 // standard output closed, a copy that is not set-group-id, saves killed at
 // random moments.
@@ -560,14 +510,16 @@ const auto hostile = [] {
     int name[2] = {-1, -1}; // the helper waits for its name until this closes
     Job waiting(martina, {helper, "save", "42"}, ::pipe2(name, O_CLOEXEC) ? -1 : name[0]);
     waitUntil([&] { return readsPipe(waiting.pid()); }, 30s);
-    run(martina, {"sh", "-c", "kill -TSTP $0; kill -TTIN $0", cat(waiting.pid())});
-    std::this_thread::sleep_for(100ms);
-    const char state = stateOf(waiting.pid());
-    run(martina, {"kill", "-CONT", cat(waiting.pid())}); // a helper that did stop goes on
+    // A helper that did stop goes on once its state is seen.
+    const std::string state =
+        run(martina,
+            {"sh", "-c", "kill -TSTP $0; kill -TTIN $0; sleep 0.1; cut -d ' ' -f 3 /proc/$0/stat; kill -CONT $0",
+             cat(waiting.pid())})
+            .out;
     ::close(name[1]);
     waiting.wait();
-    check(state != 'T', "SIGTSTP and SIGTTIN leave the helper running", "state "s + state);
-    expectRecord("42", "", "and it saves");
+    check(state != "T\n" && record() == "42\r\n|\r\n", "SIGTSTP and SIGTTIN leave the helper running, and it saves",
+          "state " + shown(state) + ", the record " + shown(record()));
 
     // The save is made, so it says so with its status, and nothing else
     // breaks for want of somewhere to print "saved".
@@ -577,8 +529,8 @@ const auto hostile = [] {
 
     // Even a copy the pupil made makes itself non-dumpable first thing, so no
     // process of its user may read its memory, descriptors or environment.
-    run(martina, {"sh", "-c", "cp \"$0\" ~/orvetta-copy && chmod 0755 ~/orvetta-copy", helper});
-    Job copy(martina, {"/tmp/4242/orvetta-copy", "save", "5"}, ::pipe2(name, O_CLOEXEC) ? -1 : name[0]);
+    Job copy(martina, {"sh", "-c", "cp \"$0\" ~/orvetta-copy && exec ~/orvetta-copy save 5", helper},
+             ::pipe2(name, O_CLOEXEC) ? -1 : name[0]);
     const bool waits = waitUntil([&] { return readsPipe(copy.pid()); }, 30s); // well past its start
     const std::string owner = shell("stat -c %u $0", cat("/proc/", copy.pid(), "/environ"));
     ::close(name[1]);
@@ -590,47 +542,68 @@ const auto hostile = [] {
     const unsigned seed = std::random_device()();
     const Run killing = Job(martina, [=] { return killHelpers(1000, 400, seed); }).wait();
     ask(martina, "read");
-    const auto [follow, chain] = chainSinceReset();
-    check(killing.status == 0 && follow, cat(killing.out, " (seed ", seed, ")"),
-          cat(chain, "; the tool's status ", killing.status, killing.err));
+    // From root's last reset on, each line replaces what the line before it
+    // saved, each save with a higher score, and the last saved the record.
+    std::vector<std::vector<std::string>> chain; // the fields of each line, and the line
+    for (const std::string& line : linesOf(ask(root, "history").out)) {
+        chain.push_back(split(line, '\t'));
+        chain.back().resize(7);
+        chain.back().push_back(line);
+        if (chain.back()[2].starts_with("reset"))
+            chain.erase(chain.begin(), chain.end() - 1);
+    }
+    const auto broken = std::ranges::adjacent_find(chain, [](const auto& before, const auto& line) {
+        return line[5] != before[3] || line[6] != before[4]
+               || (line[2].ends_with("save") && std::atoll(line[3].c_str()) <= std::atoll(line[5].c_str()));
+    });
+    const std::string first = chain.empty() ? "" : chain[0][7],
+                      last = chain.empty() ? "" : chain.back()[3] + "\r\n|" + chain.back()[4] + "\r\n";
+    check(killing.status == 0 && !chain.empty() && chain[0][2].starts_with("reset") && broken == chain.end()
+              && last == record(),
+          cat(killing.out, " (seed ", seed, ")"),
+          cat(chain.size(), " lines from '", shown(first, 60), "', the last saving '", shown(last),
+              "' and the record is '", shown(record()), "'",
+              broken == chain.end() ? ""
+                                    : cat("; '", shown(broken[1][7]), "' does not follow '", shown(broken[0][7]), "'"),
+              "; the tool's status ", killing.status, killing.err));
 };
 
-// A pupil's tool that keeps one of their helpers stopped, or frozen in
-// `cgroup`, holding the lock, and that helper's pid: 0 unless /proc shows it so.
-const auto stopOne = [](long long first, const std::string& cgroup = {}) {
-    auto tool = std::make_unique<Job>(
-        martina, [=] { return stopHolder(first, cgroup); }, -1, cgroup);
-    waitUntil([&] { return !tool->out().empty() || !tool->running(); }, 90s);
-    const pid_t caught = std::atoi(tool->out().c_str());
-    const bool held = caught > 0 && stateOf(caught) == (cgroup.empty() ? 'T' : 'S') && holdsLock(caught);
-    check(held, "a helper of the pupil's is caught holding the lock", tool->err());
-    return std::pair{std::move(tool), held ? caught : 0};
-};
-
-// Root's reset ends the helper a pupil stopped or froze holding the lock, says
-// so and names it in the history, in less than `most` ms; the record is empty.
-const auto resetEnds = [](pid_t holder, long long most, const std::string& what) {
+// A pupil's tool keeps one of their helpers stopped, or frozen in `cgroup`,
+// holding the lock with `shared` flocks taken, while `meanwhile` runs, once
+// /proc shows it so. Root's reset then ends it, says so and names it in the
+// history, in less than `most` ms, and empties the record.
+const auto holderEnded = [](const std::string& what, const std::string& cgroup, long long shared, long long most,
+                            const std::function<void()>& meanwhile) {
+    ask(root, "reset");
+    Job tool(
+        martina, [=] { return stopHolder(cgroup, shared); }, -1, cgroup);
+    waitUntil([&] { return !tool.out().empty() || !tool.running(); }, 90s);
+    const pid_t holder = std::atoi(tool.out().c_str());
+    if (!check(holder > 0 && stateOf(holder) == (cgroup.empty() ? 'T' : 'S') && holdsLock(holder),
+               "a helper of the pupil's is caught " + what, tool.err()))
+        return;
+    meanwhile();
     const Run reset = ask(root, "reset");
     const bool gone = waitUntil([&] { return stateOf(holder) == '?'; }, 10s);
     const std::string action = lastHistory(1, "3"), pid = cat(holder);
     check(reset.status == 0 && reset.ms < most && reset.out.find(pid) != std::string::npos && gone
-              && action.starts_with("reset") && action.find(pid) != std::string::npos,
-          "root's reset ends the " + what,
-          cat(reset.seen(), gone ? ", gone" : ", still there", "; history '", shown(action), "'"));
-    expectRecord("", "", "and empties the record");
+              && action.starts_with("reset") && action.find(pid) != std::string::npos && record() == "|",
+          "root's reset ends it and empties the record",
+          cat(reset.seen(), gone ? ", gone" : ", still there", "; history '", shown(action), "'; ", shown(record())));
 };
 
-// A pupil stops one of their own helpers while it holds the lock and floods
-// the helper with saves released all at once: only a few of theirs may wait
-// for the lock, so another pupil's save still waits, start-up reads the best
-// of the record and the waiting saves. Root's reset ends a holder stopped or
-// frozen, even when shared flocks by the thousand, which a pupil may take on
-// files of their own, make /proc/locks long: a save and a start-up read then
-// take no time either. A pupil who stops each of their helpers that takes the
-// lock, with 40 saves waiting for it all the time, does not stop root's resets.
+// A pupil stops one of their own helpers while it holds the lock, takes
+// shared flocks by the thousand on files of their own, which make
+// /proc/locks long, and floods the helper with saves released all at once:
+// only a few of theirs may wait for the lock, so another pupil's save still
+// waits, and start-up reads the best of the record and the waiting saves,
+// each taking no time. Root's reset ends a holder stopped or frozen. A pupil
+// who stops each of their helpers that takes the lock, with 40 saves waiting
+// for it all the time, does not stop root's resets.
 const auto stoppedHolders = [] {
-    ask(root, "reset");
-    if (auto [tool, stopped] = stopOne(1); stopped) {
+    const rlimit files = {20000, 20000}; // for the pupil's shared flocks
+    ::setrlimit(RLIMIT_NOFILE, &files);
+    holderEnded("stopped holding the lock, with 19000 shared flocks", {}, 19000, 1500, [] {
         int names[2] = {-1, -1}; // every save of the flood waits for its name until this closes
         Job flood(martina,
                   {"sh", "-c", "exec 3<&0; for i in $(seq 10000 10399); do $0 save $i <&3 >>~/flood 2>&1 & done; wait",
@@ -640,34 +613,21 @@ const auto stoppedHolders = [] {
         waitUntil([&] { return shell(count) == "400\n"; }, 60s);
         const std::string released = shell(count);
         const bool named = ::write(names[1], "Flood", 5) == 5 && ::close(names[1]) == 0;
-        int most = 0;
-        for (bool running = true; running; std::this_thread::sleep_for(20ms)) {
-            running = flood.running();
-            most = std::max(
-                most, std::stoi(shell("find $0/fraprod.kept -user 4242 ! -name 'lock-*' ! -name '.new-*' | wc -l")));
-        }
-        check(named && most <= 2, "at most 2 of a pupil's flood of saves wait for the lock",
-              cat(most, " at once, of ", shown(released),
+        // Counted while the flood runs, and once more after it.
+        const std::string most =
+            shell(cat("while :; do running=$(pgrep -P ", flood.pid(), "); find $0/fraprod.kept ",
+                      "-user 4242 ! -name 'lock-*' ! -name '.new-*' | wc -l; [ \"$running\" ] || break; ",
+                      "done | sort -n | tail -n 1"));
+        check(named && !most.empty() && std::atoi(most.c_str()) <= 2,
+              "at most 2 of a pupil's flood of saves wait for the lock",
+              cat(shown(most), " at once, of ", shown(released),
                   " released at once: ", shown(shell("sort /tmp/4242/flood | uniq -c"))));
         const Run other = ask(piero, "save 30000", "Piero"), read = ask(martina, "read");
-        expectRun(other, 0, "kept\n", "another pupil's save still waits for the lock");
-        check(read.out == "7 7\n30000\r\nPiero\r\n" && read.ms < 10000, "start-up reads the best waiting save",
-              read.seen());
-    }
-
-    const rlimit files = {20000, 20000}; // for the pupil's shared flocks
-    ::setrlimit(RLIMIT_NOFILE, &files);
-    if (auto [tool, stopped] = stopOne(30001); stopped) {
-        Job sharer(martina, [] { return shareLocks(19000); });
-        waitUntil([&] { return !sharer.out().empty() || !sharer.running(); }, 60s);
-        const std::string shared = sharer.out().substr(0, sharer.out().find('\n'));
-        for (const auto& [who, args] : {std::pair{piero, "save 30003"}, std::pair{martina, "read"}}) {
-            const Run step = ask(who, args, who == piero ? "Piero" : "");
-            check(step.status == 0 && step.ms < 1500 && shared == "19000 shared flocks",
-                  cat("with ", shared, ", '", args, "' takes no time"), step.seen() + sharer.err());
-        }
-        resetEnds(stopped, 1500, "stopped holder as quickly, " + shared);
-    }
+        check(other.status == 0 && other.out + other.err == "kept\n" && other.ms < 1500,
+              "another pupil's save still waits for the lock, and takes no time", other.seen());
+        check(read.out == "7 7\n30000\r\nPiero\r\n" && read.ms < 1500,
+              "start-up reads the best waiting save as quickly", read.seen());
+    });
     // A cgroup given to the pupil, as a session is given one to manage (on
     // Debian 12 user@.service delegates one to each user), where cgroup2 is
     // mounted writable; thawed and removed once the processes in it are gone.
@@ -677,8 +637,8 @@ const auto stoppedHolders = [] {
               cat("orvetta-check-", ::getpid()));
     if (cgroup.empty())
         std::puts("skipped: a holder frozen in a cgroup, as no cgroup2 is mounted writable here");
-    else if (auto [tool, frozen] = stopOne(30001, cgroup); frozen)
-        resetEnds(frozen, 10000, "frozen holder");
+    else
+        holderEnded("frozen holding the lock", cgroup, 0, 10000, [] {});
     const std::string remove = "echo 0 >$0/frozen/cgroup.freeze; rmdir $0/frozen; rmdir $0 && echo gone";
     waitUntil([&] { return cgroup.empty() || shell(remove, cgroup) == "gone\n"; }, 5s);
 
@@ -701,7 +661,7 @@ const auto stoppedHolders = [] {
 // everyone else out of it.
 const auto historyLimits = [] {
     const std::string historyFile = records + "/fraprod.history", wide(4096, 'm');
-    const auto sizeOf = [&] { return static_cast<long long>(std::filesystem::file_size(historyFile)); };
+    const auto sizeOf = [&] { return static_cast<long long>(textOf(historyFile).size()); };
     const auto limited = [](long long size, long long score, const std::string& name) {
         run(martina, {"prlimit", cat("--fsize=", size), helper, "save", cat(score)}, name);
     };
@@ -716,59 +676,50 @@ const auto historyLimits = [] {
     // A save cut short within its line, then ordinary saves fill it, then
     // saves of long names, each under a limit a little above the history's
     // size, stop part way, over and over. Each takes back only its own line:
-    // the history keeps root's reset and the other pupil's 40 lines, and the
-    // next saver's line is whole, and last.
+    // the history keeps root's reset and the other pupil's 40 lines. The
+    // next saver's lines, of 4096-byte names, are whole, and last, each name
+    // cut to 64 characters.
     ask(root, "reset");
     limited(sizeOf() + 50, 200, std::string(1000, 'm'));
     for (int i = 1; i <= 40; ++i)
         ask(piero, cat("save ", 400 + i), std::string(300, 'p'));
     for (int i = 1; i <= 80; ++i)
         limited(sizeOf() + 50, 500 + i, wide);
-    ask(martina, "save 32767", "Martina");
-    const std::string lines = whole(), last = lastHistory(),
-                      kept = shell(helper + " history | cut -f 2,3 | grep -c -e '^root.reset$' -e '^piero.save$'");
-    check(lines.ends_with(", 0 torn, 0 in the file") && std::stoi(kept) >= 41,
-          "saves under a file-size limit leave whole lines of history, and take none of the others' away",
-          cat(lines, ", ", sizeOf(), " bytes, ", shown(kept), " of root's reset and the other pupil's lines"));
-    check(last.starts_with("martina\tsave\t32767\tMartina\t"), "and the next saver's line is the last",
-          cat(split(last, '\t').size(), " fields: ", shown(last, 160)));
+    for (int i = 1; i <= 33; ++i)
+        ask(martina, cat("save ", 700 + i), wide);
+    const std::string lines = whole(),
+                      kept = shell(helper + " history | cut -f 2,3 | grep -c -e '^root.reset$' -e '^piero.save$'"),
+                      newest = shell(helper + " history | tail -n 33 | cut -f 2,3,5 | uniq -c | tr -s ' \t' ' '");
+    check(lines.ends_with(", 0 torn, 0 in the file") && std::stoi(kept) >= 41
+              && newest == " 33 martina save " + wide.substr(0, 64) + "…\n",
+          "saves under a file-size limit leave whole lines of history, and take none of the others' away; "
+          "the next 33 saves of 4096-byte names come last, each name cut to 64 characters",
+          cat(lines, ", ", sizeOf(), " bytes, ", shown(kept), " of root's reset and the other pupil's lines; newest ",
+              shown(newest, 120)));
 
     // A trim cut short: root sees it as the next save leaves it, each line once
-    // and whole. The pupil fills the history to within a line of 256 KiB, past
-    // which it is trimmed, with lines of one length (names of 63 four-byte
-    // characters, too short to be cut), then saves once more under a limit far
-    // below what the trim rewrites. Once a save trims it whole, root's line
-    // and the other pupil's, older than all the filler's, stay.
-    ask(root, "reset");
-    ask(piero, "save 9000", "Piero");
-    std::string bold;
-    for (int i = 0; i < 63; ++i)
-        bold += "\U0001D40C"; // a bold M, as a pupil may type it
+    // and whole. The pupil fills the same history to within a line of 256 KiB,
+    // past which it is trimmed, with lines of one length (names of 63
+    // four-byte characters, a bold M as a pupil may type it, too short to be
+    // cut), then saves once more under a limit far below what the trim
+    // rewrites. Once a save trims it whole, root's reset and the other
+    // pupil's newest line, older than all the filler's, stay.
+    const std::string bold = shell("for i in $(seq 63); do printf '\360\235\220\214'; done");
     long long size = sizeOf(), line = 1, score = 10000;
     for (long long now = 0; (size + line <= 262144 && score < 12000);
          line = (now > size ? now - size : line), size = now)
         ask(martina, cat("save ", ++score), bold), now = sizeOf();
     limited(16384, score + 1, bold);
-    const std::string trimmed = ask(root, "history").out;
+    const std::string trimmed = ask(root, "history").out, cutShort = whole();
     const int twice = std::stoi(shell("grep -F \"$0\" | sort | uniq -d | wc -l", bold, trimmed));
-    check(twice == 0 && torn(trimmed) == 0, "a trim cut short by a file-size limit shows each line once and whole",
-          cat("after ", score - 10000, " saves filled ", size, " bytes: ", whole(), ", ", twice, " twice"));
     ask(martina, cat("save ", score + 2), bold);
     const std::string after = ask(root, "history").out;
-    check(sizeOf() < size && after.find("\troot\treset\t") != std::string::npos
-              && after.find("\tpiero\tsave\t9000\tPiero\t") != std::string::npos,
-          "once a save trims it, root's line and the other pupil's stay", cat(sizeOf(), " bytes, ", whole()));
-
-    ask(root, "reset");
-    ask(piero, "save 100", "Piero");
-    ask(root, "reset");
-    for (int i = 1; i <= 33; ++i)
-        ask(martina, cat("save ", 100 + i), wide);
-    const std::string newest = shell(helper + " history | tail -n 35 | cut -f 2,3 | uniq -c | tr -s ' \t' ' '"),
-                      names = shell(helper + " history | tail -n 33 | cut -f 5 | sort -u");
-    check(newest == " 1 piero save\n 1 root reset\n 33 martina save\n" && names == wide.substr(0, 64) + "…\n",
-          "after 33 saves of 4096-byte names, another pupil's line and root's stay, each name cut to 64 characters",
-          cat("the newest 35 lines: ", shown(newest), " names: ", shown(names, 100)));
+    check(twice == 0 && torn(trimmed) == 0 && sizeOf() < size && after.find("\troot\treset\t") != std::string::npos
+              && after.find("\tpiero\tsave\t440\t") != std::string::npos,
+          "a trim cut short by a file-size limit shows each line once and whole; once a save trims it, root's line "
+          "and the other pupil's stay",
+          cat("after ", score - 10000, " saves filled ", size, " bytes: ", cutShort, ", ", twice, " twice; then ",
+              sizeOf(), " bytes, ", whole()));
 };
 
 // Upgrades from the layout of older versions, open to every player, with what
@@ -834,9 +785,8 @@ const auto upgrades = [](const std::string& laidOut, const std::string& outsideB
         shell("chown ${0#* } /var/games/orvetta && chmod ${0% *} /var/games/orvetta", opened);
         const Run refused = ask(piero, "save 99", "Leo");
         shell("chown root:games $0 && chmod 0755 $0");
-        check(refused.status == 66 && refused.err.starts_with(records + ": "),
-              "the helper refuses a directory "s + opened, refused.seen());
-        expectRecord("50", "Ada", "and the record stays");
+        check(refused.status == 66 && refused.err.starts_with(records + ": ") && record() == "50\r\n|Ada\r\n",
+              "the helper refuses a directory "s + opened + ", and the record stays", refused.seen() + shown(record()));
     }
 };
 
