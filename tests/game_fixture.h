@@ -171,10 +171,7 @@ struct Game {
         QTest::mouseClick(w().cmdExit, Qt::LeftButton);
     }
 
-    qsizetype boxCount(const QString& text) const
-    {
-        return std::ranges::count(platform.boxes | std::views::elements<0>, text);
-    }
+    auto boxCount(const QString& text) const { return std::ranges::count(platform.boxes | std::views::keys, text); }
 
     // The bytes of a file in the record directory, "<missing>" when there is none.
     QByteArray file(const QString& name) const

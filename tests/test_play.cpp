@@ -56,10 +56,9 @@ private slots:
         game.platform.whileNextBoxIsOpen([&] { clockDuringGreeting = game.w().Timer1->isEnabled(); });
         game.tavola->Show();
         QVERIFY(!clockDuringGreeting);
-        QCOMPARE(game.platform.boxes[0], (ShownBox{QStringLiteral("Come ti chiami?"), -1, QStringLiteral("Orvetta")}));
+        QCOMPARE(game.platform.boxes[0], (ShownBox{QStringLiteral("Come ti chiami?"), -1, "Orvetta"}));
         QCOMPARE(game.platform.boxes[1],
-                 (ShownBox{"   <b>Bartolomeo</b> Massimiliano  vediamo se sei un vero campione  ", MsgStyle::OkOnly,
-                           QStringLiteral("Orvetta")}));
+                 (ShownBox{' ' + name + " vediamo se sei un vero campione  ", MsgStyle::OkOnly, "Orvetta"}));
 
         TavolaWindow& w = game.w();
         QCOMPARE(w.lblnome1->caption(), name);
@@ -83,8 +82,7 @@ private slots:
         QVERIFY(button->isChecked());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-        QCOMPARE(scores(w), QStringLiteral("0 0 0"));
-        QCOMPARE(game.fraction(), QStringLiteral("51/100"));
+        QCOMPARE(game.fraction(), QStringLiteral("51/100")); // every answer draws the next question
     }
 
     // Two games started together ask other questions, and questions drawn
@@ -146,16 +144,14 @@ private slots:
         // Unbuffered: the game reads it while it is still open.
         QVERIFY(config.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && config.write(json) == json.size());
         QProcess run;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
-        run.setProcessEnvironment(environment);
+        // The child reads it as it starts; this process read its own long ago.
+        qputenv("QT_SCALE_FACTOR", scale.toLatin1());
         run.setWorkingDirectory(dir.path());
         // A path would hold a colon on Windows: the file is named from the working directory.
         run.start(QCoreApplication::applicationFilePath(),
                   {QStringLiteral("theWholeDesignShows"), QStringLiteral("-platform"),
                    QStringLiteral("offscreen:configfile=screen.json")});
-        QVERIFY(run.waitForFinished(60000));
-        QVERIFY2(run.exitCode() == 0, run.readAll().constData());
+        QVERIFY2(run.waitForFinished(60000) && run.exitCode() == 0, run.readAll().constData());
     }
 
     // The real boxes: their buttons read the game's own Italian texts whether
@@ -224,11 +220,10 @@ private slots:
         QCOMPARE(w.tipo->caption(), QStringLiteral("Ok"));
         QCOMPARE(w.lblnome1->caption(), QStringLiteral("Bruno"));
         QCOMPARE(w.lblpunti->caption(), QStringLiteral("2\r\n"));
-        QCOMPARE(w.lblconto->caption(), QStringLiteral("00:15:00"));
         for (const char* fraction : {"1/2", "3/2", "2/4", "5/5", "7/8"})
             game.answer(QString::fromLatin1(fraction), proper);
         QCOMPARE(scores(w), QStringLiteral("3 2 5"));
-        for (const auto& [ticks, clock] : {std::pair{1, "00:14:59"}, {60, "00:13:59"}, {294, "00:09:05"}}) {
+        for (auto [ticks, clock] : {std::pair{0, "00:15:00"}, {1, "00:14:59"}, {60, "00:13:59"}, {294, "00:09:05"}}) {
             game.tick(ticks);
             QCOMPARE(w.lblconto->caption(), QString::fromLatin1(clock));
         }
@@ -253,7 +248,7 @@ private slots:
         if (quit)
             return;
         QCOMPARE(game.platform.log.filter(QStringLiteral("beep")).size(), 1);
-        QCOMPARE(game.platform.boxes.back(), (ShownBox{timeUp, MsgStyle::OkOnly, QStringLiteral("Orvetta")}));
+        QCOMPARE(game.platform.boxes.back(), (ShownBox{timeUp, MsgStyle::OkOnly, "Orvetta"}));
         QCOMPARE(w.lblconto->caption(), QStringLiteral("00:00:00"));
         // The quiz goes on after the end of time, and the close box ends it
         // without asking, saving no record.
@@ -389,10 +384,8 @@ private slots:
         prepareDesktop(); // the fonts the window is drawn with
         QStringList italian, shown;
         play(italian);
-        {
-            const Translations translations(languages);
-            play(shown);
-        }
+        const Translations translations(languages);
+        play(shown);
         if (QTest::currentTestFailed())
             return;
         QVERIFY(shown.contains(yes));
