@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <ranges>
+#include <tuple>
 
 namespace orvetta::testing {
 
@@ -19,16 +21,8 @@ const QString scoreFile = QStringLiteral("fraprod.txt");
 const QString nameFile = QStringLiteral("fraprod1.txt");
 const QString quitQuestion = QStringLiteral("Vuoi veramente lasciarmi  ?");
 
-struct ShownBox {
-    QString text;
-    int style; // -1 for the input box
-    QString title;
-    bool operator==(const ShownBox&) const = default;
-};
-inline char* toString(const ShownBox& box)
-{
-    return QTest::toString(QStringLiteral("[%1, %2] %3").arg(box.title).arg(box.style).arg(box.text));
-}
+// A box as shown: its text, its style (-1 for the input box) and its title.
+using ShownBox = std::tuple<QString, int, QString>;
 
 // Fires only when the test ticks it, and only while enabled, as the toolkit would.
 struct ScriptedTimer : QObject, Timer {
@@ -141,37 +135,26 @@ struct Game {
     TavolaWindow& w() const { return *tavola->window(); }
     GameState& state() const { return tavola->state(); }
     // The fraction as the player reads it: the upper box over the lower one.
-    std::pair<QLineEdit*, QLineEdit*> fractionBoxes() const
+    QList<QLineEdit*> fractionBoxes() const
     {
         QList<QLineEdit*> boxes = w().surface->findChildren<QLineEdit*>();
-        std::sort(boxes.begin(), boxes.end(), [](const QLineEdit* a, const QLineEdit* b) { return a->y() < b->y(); });
-        return {boxes.value(0), boxes.value(1)};
+        std::ranges::sort(boxes, {}, &QWidget::y);
+        return boxes;
     }
-    QString fraction() const
-    {
-        const auto [numerator, denominator] = fractionBoxes();
-        return numerator->text() + QLatin1Char('/') + denominator->text();
-    }
+    QString fraction() const { return fractionBoxes()[0]->text() + QLatin1Char('/') + fractionBoxes()[1]->text(); }
 
-    // What a player does: press and release a mouse button over the control.
-    void click(QWidget* control, Qt::MouseButton button = Qt::LeftButton) const
-    {
-        QTest::mouseClick(control, button, Qt::NoModifier, control->rect().center());
-    }
-    // Types the fraction, then answers with the button that carries the caption.
+    // Types the fraction, then answers as a player does: a mouse button
+    // pressed and released over the button that carries the caption.
     void answer(const QString& fraction, const QString& caption, Qt::MouseButton button = Qt::LeftButton) const
     {
-        const auto [numerator, denominator] = fractionBoxes();
-        numerator->setText(fraction.section(QLatin1Char('/'), 0, 0));
-        denominator->setText(fraction.section(QLatin1Char('/'), 1));
-        click(answerButton(caption), button);
+        for (int i : {0, 1})
+            fractionBoxes()[i]->setText(fraction.section(QLatin1Char('/'), i, i));
+        QTest::mouseClick(answerButton(caption), button);
     }
     OptionButton* answerButton(const QString& caption) const
     {
-        for (OptionButton* button : w().surface->findChildren<OptionButton*>())
-            if (button->text() == caption)
-                return button;
-        return nullptr;
+        const QList<OptionButton*> buttons = w().surface->findChildren<OptionButton*>();
+        return buttons.value(std::ranges::find(buttons, caption, &OptionButton::text) - buttons.begin());
     }
     void tick(int count = 1) const
     {
@@ -185,10 +168,10 @@ struct Game {
         state().nEsatte = static_cast<std::int16_t>(score);
         tavola->cmdNext_Click();
         platform.answerNext(MsgAnswer::Yes);
-        click(w().cmdExit);
+        QTest::mouseClick(w().cmdExit, Qt::LeftButton);
     }
 
-    qsizetype boxCount(const QString& text) const { return std::ranges::count(platform.boxes, text, &ShownBox::text); }
+    auto boxCount(const QString& text) const { return std::ranges::count(platform.boxes | std::views::keys, text); }
 
     // The bytes of a file in the record directory, "<missing>" when there is none.
     QByteArray file(const QString& name) const
