@@ -15,6 +15,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <numeric>
 
 using namespace orvetta;
 using namespace orvetta::testing;
@@ -86,17 +87,27 @@ private slots:
     }
 
     // Two games started together ask other questions, and questions drawn
-    // within the same second still differ.
+    // within the same second still differ. Over all of them, each box shows
+    // every whole number from 1 to 100, and nothing else.
     void questionsDiffer()
     {
         Game games[2];
         QSet<QString> asked[2];
+        QList<int> numerators, denominators, oneToHundred(100);
+        std::iota(oneToHundred.begin(), oneToHundred.end(), 1);
         for (int i = 0; i < 4000; ++i) {
             games[i % 2].tavola->cmdNext_Click();
             asked[i % 2] << games[i % 2].fraction();
+            numerators << games[i % 2].fractionBoxes()[0]->text().toInt();
+            denominators << games[i % 2].fractionBoxes()[1]->text().toInt();
         }
         QVERIFY(asked[0] != asked[1]);
         QVERIFY(asked[0].size() > 1000);
+        for (QList<int>* shown : {&numerators, &denominators}) {
+            std::ranges::sort(*shown);
+            shown->erase(std::ranges::unique(*shown).begin(), shown->end());
+            QCOMPARE(*shown, oneToHundred);
+        }
     }
 
     // Maximised, the window shows every control in the design's proportions,
