@@ -23,6 +23,8 @@
 #else
 #include "records/record_history.h"
 #include "records/record_journal.h"
+#include <cerrno>
+#include <cstring>
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -116,15 +118,24 @@ struct RecordGame : Game {
 // The owner of record files kept as the helper keeps them: whoever runs the test.
 const StoreOwner me{::geteuid(), ::getegid()};
 
-// A fault_saver that holds the lock of the protected files in `directory`,
-// stopped: waited for as its parent, which leaves it stopped and unreaped.
-bool startHolder(QProcess& holder, const QString& directory)
+// A fault_saver (`program`, this build's unless given) that holds the lock of
+// the protected files in `directory`, stopped: waited for as its parent,
+// which leaves it stopped and unreaped. What went wrong, if it did not.
+QString startHolder(QProcess& holder, const QString& directory, const QString& program = saverProgram())
 {
-    holder.start(saverProgram(), {QStringLiteral("hold"), directory});
+    holder.start(program, {QStringLiteral("hold"), directory});
+    if (!holder.waitForStarted(30000))
+        return program + QStringLiteral(" did not start: ") + holder.errorString();
     siginfo_t info = {};
-    return holder.waitForStarted(30000)
-           && ::waitid(P_PID, id_t(holder.processId()), &info, WSTOPPED | WEXITED | WNOWAIT) == 0
-           && info.si_code == CLD_STOPPED;
+    if (::waitid(P_PID, id_t(holder.processId()), &info, WSTOPPED | WEXITED | WNOWAIT) != 0)
+        return QStringLiteral("waiting for the holder: ") + QString::fromLocal8Bit(std::strerror(errno));
+    if (info.si_code == CLD_STOPPED)
+        return {};
+    holder.waitForFinished(30000);
+    return QStringLiteral("%1 ended (status %2) before it held the lock of %3: %4")
+        .arg(program)
+        .arg(info.si_status)
+        .arg(directory, QString::fromLocal8Bit(holder.readAllStandardError()));
 }
 #endif
 
@@ -469,15 +480,24 @@ private slots:
         QCOMPARE(::mkdir(QFile::encodeName(dir.filePath(QStringLiteral("fraprod.kept"))).constData(), 0770), 0);
         QCOMPARE(saveRecord(files, "20", "Zoe", "zoe").value, SaveVerdict::Saved);
         QProcess holder;
-        // A player's: root's reset waits for root's own holders.
+        // A player's: root's reset waits for root's own holders. The player
+        // runs a copy of their own, as this build may sit in a folder only
+        // root may enter (root's home, where a root user keeps a clone); the
+        // player keeps root's group, which may enter these two.
+        QTemporaryDir programs;
+        QString program = saverProgram();
         if (::geteuid() == 0) {
-            QVERIFY(QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeGroup));
+            program = programs.filePath(QStringLiteral(FAULT_SAVER));
+            for (const QString& reachable : {dir.path(), programs.path()})
+                QVERIFY(QFile::setPermissions(reachable, QFile::permissions(reachable) | QFile::ExeGroup));
+            QVERIFY(QFile::copy(saverProgram(), program));
             holder.setChildProcessModifier([] {
                 if (::setgroups(0, nullptr) != 0 || ::setresuid(65534, 65534, 65534) != 0)
                     ::_exit(126);
             });
         }
-        QVERIFY2(startHolder(holder, dir.path()), holder.readAllStandardError().constData());
+        const QString notHolding = startHolder(holder, dir.path(), program);
+        QVERIFY2(notHolding.isEmpty(), qPrintable(notHolding));
         QCOMPARE(saveRecord(files, "50", "Alba", "leo").value, SaveVerdict::Kept);
         QCOMPARE(saveRecord(files, "40", "Bea", "leo").value, SaveVerdict::NotARecord);
         QCOMPARE(saveRecord(files, "60", "Ciro", "leo").value, SaveVerdict::Kept);
@@ -556,7 +576,7 @@ private slots:
         } files(dir.path().toStdString(), me);
         files.meanwhile = [&] { // the holder makes the lock file afresh
             QVERIFY(QFile::remove(dir.filePath(QStringLiteral("fraprod.lock"))));
-            QVERIFY(startHolder(holder, dir.path()));
+            QCOMPARE(startHolder(holder, dir.path()), QString());
         };
         QCOMPARE(int(files.lock(std::chrono::milliseconds(100)).kind), int(StoreFailure::Busy));
         holder.kill();
