@@ -2,13 +2,21 @@
 // Saves records the way the game does, for the fault tests.
 //   fault_saver save DIR LAYOUT FIRST [COUNT]  saves FIRST, FIRST+1, ... (COUNT of them, else until killed)
 //   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
-//   fault_saver hold DIR                       takes the lock of DIR's protected files and stops
-//                                              itself (POSIX)
+//   fault_saver hold DIR [barge]               takes the lock of DIR's protected files and stops
+//                                              itself (POSIX); barging, whether or not a reset
+//                                              keeps others out, as a save that looked just
+//                                              before the reset began
 // LAYOUT is one of record_layouts.h. Record N is the score "N" held by
 // "Player N". "go" on standard output means saving starts.
 #include "record_layouts.h"
 
 #include <QCoreApplication>
+
+#ifndef _WIN32
+#include "records/posix/lock_holder.h"
+#include <fcntl.h>
+#include <thread>
+#endif
 
 #include <csignal>
 #include <cstdio>
@@ -57,8 +65,14 @@ int playGame(int argc, char* argv[])
 
 #ifndef _WIN32
 // A holder of the lock that never lets go by itself.
-int hold(const char* directory)
+int hold(const char* directory, bool barge)
 {
+    if (barge) {
+        const int lockFile = ::open((std::string(directory) + "/fraprod.lock").c_str(), O_RDWR);
+        while (lockFile >= 0 && !tryLockByte(lockFile, recordLockByte))
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return lockFile >= 0 && std::raise(SIGSTOP) == 0 ? 0 : 1;
+    }
     const auto files = testing::recordFilesOf(QString::fromLocal8Bit(directory), QStringLiteral("protected"));
     if (const StoreProblem problem = files->lock(std::chrono::seconds(30))) {
         std::fprintf(stderr, "%s: %s\n", problem.path.c_str(), problem.reason.c_str());
@@ -79,9 +93,9 @@ int main(int argc, char* argv[])
     if (mode == "game" && argc == 4)
         return playGame(argc, argv);
 #ifndef _WIN32
-    if (mode == "hold" && argc == 3)
-        return hold(argv[2]);
+    if (mode == "hold" && (argc == 3 || (argc == 4 && argv[3] == std::string("barge"))))
+        return hold(argv[2], argc == 4);
 #endif
-    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | hold DIR\n", stderr);
+    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | hold DIR [barge]\n", stderr);
     return 64;
 }

@@ -119,11 +119,12 @@ struct RecordGame : Game {
 const StoreOwner me{::geteuid(), ::getegid()};
 
 // A fault_saver (`program`, this build's unless given) that holds the lock of
-// the protected files in `directory`, stopped: waited for as its parent,
+// the protected files in `directory` (`how` it takes it), stopped: waited for as its parent,
 // which leaves it stopped and unreaped. What went wrong, if it did not.
-QString startHolder(QProcess& holder, const QString& directory, const QString& program = saverProgram())
+QString startHolder(QProcess& holder, const QString& directory, const QString& program = saverProgram(),
+                    const QStringList& how = {})
 {
-    holder.start(program, {QStringLiteral("hold"), directory});
+    holder.start(program, QStringList{QStringLiteral("hold"), directory} + how);
     if (!holder.waitForStarted(30000))
         return program + QStringLiteral(" did not start: ") + holder.errorString();
     siginfo_t info = {};
@@ -471,15 +472,25 @@ private slots:
 
     // A holder of the lock stopped for good holds up nobody: saves wait
     // beside the record, one a player, and every reader counts them at once.
-    // Root's reset ends it, and says so.
+    // Root's reset ends it, and one more that took the lock as the reset
+    // began, and names each in the history.
     void aStoppedHolder()
     {
         QTemporaryDir dir;
-        ProtectedRecordFiles files(dir.path().toStdString(), me);
+        struct BargedFiles : ProtectedRecordFiles {
+            using ProtectedRecordFiles::ProtectedRecordFiles;
+            std::function<void()> meanwhile = [] {};
+            std::optional<EndedHolder> endLockHolder() override
+            {
+                const auto ended = ProtectedRecordFiles::endLockHolder();
+                std::exchange(meanwhile, [] {})();
+                return ended;
+            }
+        } files(dir.path().toStdString(), me);
         // Where the package keeps the saves that wait.
         QCOMPARE(::mkdir(QFile::encodeName(dir.filePath(QStringLiteral("fraprod.kept"))).constData(), 0770), 0);
         QCOMPARE(saveRecord(files, "20", "Zoe", "zoe").value, SaveVerdict::Saved);
-        QProcess holder;
+        QProcess holders[2];
         // A player's: root's reset waits for root's own holders. The player
         // runs a copy of their own, as this build may sit in a folder only
         // root may enter (root's home, where a root user keeps a clone); the
@@ -491,13 +502,13 @@ private slots:
             for (const QString& reachable : {dir.path(), programs.path()})
                 QVERIFY(QFile::setPermissions(reachable, QFile::permissions(reachable) | QFile::ExeGroup));
             QVERIFY(QFile::copy(saverProgram(), program));
-            holder.setChildProcessModifier([] {
-                if (::setgroups(0, nullptr) != 0 || ::setresuid(65534, 65534, 65534) != 0)
-                    ::_exit(126);
-            });
+            for (QProcess& holder : holders)
+                holder.setChildProcessModifier([] {
+                    if (::setgroups(0, nullptr) != 0 || ::setresuid(65534, 65534, 65534) != 0)
+                        ::_exit(126);
+                });
         }
-        const QString notHolding = startHolder(holder, dir.path(), program);
-        QVERIFY2(notHolding.isEmpty(), qPrintable(notHolding));
+        QCOMPARE(startHolder(holders[0], dir.path(), program), QString());
         QCOMPARE(saveRecord(files, "50", "Alba", "leo").value, SaveVerdict::Kept);
         QCOMPARE(saveRecord(files, "40", "Bea", "leo").value, SaveVerdict::NotARecord);
         QCOMPARE(saveRecord(files, "60", "Ciro", "leo").value, SaveVerdict::Kept);
@@ -505,15 +516,24 @@ private slots:
                  QStringList{QStringLiteral("user-%1").arg(::getuid())});
         QCOMPARE(*readRecord(files).value, (RecordPair{"60\r\n", "Ciro\r\n"}));
 
+        files.meanwhile = [&] { QCOMPARE(startHolder(holders[1], dir.path(), program, {"barge"}), QString()); };
         const ResetOutcome outcome = resetRecord(files, "root");
         QVERIFY2(outcome, outcome.problem.reason.c_str());
-        QCOMPARE(outcome.ended.size(), 1u);
-        // The holder's own pid, read before it is reaped.
-        const std::string line = "\troot\treset, after ending process " + std::to_string(holder.processId()) + " of "
-                                 + outcome.ended.front().login + "\t\t\t";
-        QVERIFY(holder.waitForFinished(30000) && holder.exitStatus() == QProcess::CrashExit);
+        QCOMPARE(outcome.ended.size(), 2u);
+        // The holders' own pids, read before they are reaped; the lines after the time.
+        QByteArrayList ended{"root\treset\t\t\t20\tZoe"},
+            lines = QByteArray::fromStdString(*files.history().value).split('\n');
+        for (int i : {1, 0})
+            ended.prepend(QStringLiteral("root\treset: ended process %1 of %2\t\t\t\t")
+                              .arg(holders[i].processId())
+                              .arg(QString::fromStdString(outcome.ended[i].login))
+                              .toUtf8());
+        for (QByteArray& line : lines)
+            line.remove(0, line.indexOf('\t') + 1);
+        QCOMPARE(lines.mid(lines.size() - 4, 3), ended);
+        for (QProcess& holder : holders)
+            QVERIFY(holder.waitForFinished(30000) && holder.exitStatus() == QProcess::CrashExit);
         QCOMPARE(*readRecord(files).value, RecordPair{});
-        QVERIFY2(files.history().value->find(line) != std::string::npos, files.history().value->c_str());
     }
 
     // A history with no room left keeps everyone's story: root's lines and

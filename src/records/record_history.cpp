@@ -11,8 +11,8 @@ namespace orvetta {
 namespace {
 
 // A record file's text without its line end, blanked as a name is, and cut
-// to maxHistoryFieldCharacters: old files may hold anything.
-std::string field(std::string_view content)
+// to `most` characters: old files may hold anything.
+std::string field(std::string_view content, std::size_t most = maxHistoryFieldCharacters)
 {
     if (content.ends_with("\r\n"))
         content.remove_suffix(2);
@@ -20,7 +20,7 @@ std::string field(std::string_view content)
     std::size_t end = 0;
     for (std::size_t characters = 0; end < text.size(); ++end) {
         // Plain text is valid UTF-8: a character starts at each byte that is not a continuation byte.
-        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && characters++ == maxHistoryFieldCharacters)
+        if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && characters++ == most)
             return text.substr(0, end) + "\u2026";
     }
     return text;
@@ -51,8 +51,8 @@ std::string historyLine(long long when, std::string_view login, std::string_view
     if (known)
         std::strftime(time, sizeof time, "%Y-%m-%d %H:%M:%S %z", &local);
     std::string line = time;
-    for (const std::string& text : {field(login), field(action), field(saved.score), field(saved.holder),
-                                    field(replaced.score), field(replaced.holder)})
+    for (const std::string& text : {field(login), field(action, maxHistoryActionCharacters), field(saved.score),
+                                    field(saved.holder), field(replaced.score), field(replaced.holder)})
         line += '\t' + text;
     return line + '\n';
 }

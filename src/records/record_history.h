@@ -19,6 +19,10 @@ inline constexpr std::size_t maxHistoryBytes = 256 * 1024;
 // Scores and names longer than this many characters are cut, and end in "…",
 // so that one player's lines cannot fill the history.
 inline constexpr std::size_t maxHistoryFieldCharacters = 64;
+// An action is the program's own words, naming at most one process and its
+// login, which the system keeps below 256 bytes (LOGIN_NAME_MAX): cut only
+// past this, so that a login is never cut.
+inline constexpr std::size_t maxHistoryActionCharacters = 400;
 
 std::string historyLine(long long when, std::string_view login, std::string_view action, const RecordPair& saved,
                         const RecordPair& replaced);

@@ -5,6 +5,7 @@
 #include "records/record_journal.h"
 
 #include <ctime>
+#include <string>
 
 namespace orvetta {
 
@@ -182,8 +183,9 @@ StoreResult<RecordPair> peek(RecordFiles& files)
 }
 
 // Keeps everyone else out of the lock, then takes it, ending each holder but
-// root's that does not let go meanwhile; gives up only on root's own holder.
-StoreProblem lockEndingHolders(RecordFiles& files, std::vector<EndedHolder>& ended)
+// root's that does not let go meanwhile; gives up on root's own holder, and on
+// one that is still there after its SIGKILL (`stuck`).
+StoreProblem lockEndingHolders(RecordFiles& files, std::vector<EndedHolder>& ended, std::optional<EndedHolder>& stuck)
 {
     if (StoreProblem problem = files.keepOthersOut(saveLockWait))
         return problem;
@@ -192,18 +194,38 @@ StoreProblem lockEndingHolders(RecordFiles& files, std::vector<EndedHolder>& end
         StoreProblem locking = files.lock(resetHolderWait);
         if (locking.kind != StoreFailure::Busy)
             return locking;
-        if (const auto holder = files.endLockHolder())
-            ended.push_back(*holder);
-        else if (std::chrono::steady_clock::now() > giveUp)
+        if (const auto holder = files.endLockHolder(); holder && !holder->gone) {
+            stuck = holder;
+            locking.reason = "il processo " + std::to_string(holder->pid) + " di " + holder->login
+                             + " tiene bloccato il record e non termina nemmeno con SIGKILL";
             return locking;
+        } else if (holder) {
+            ended.push_back(*holder);
+        } else if (std::chrono::steady_clock::now() > giveUp) {
+            return locking;
+        }
     }
 }
 
-// Under the lock: the record emptied, with what waited for it.
-StoreProblem emptyRecord(RecordFiles& files, std::string_view saver, std::string_view action)
+// Each process a reset ended, in a line of its own: logins are long in a
+// school's directory, and no field of the reset's own line may grow for them.
+void noteEnded(RecordFiles& files, std::string_view saver, const std::vector<EndedHolder>& ended)
 {
-    if (StoreProblem problem = rollForward(files))
-        return problem;
+    for (const EndedHolder& holder : ended)
+        files.appendHistory(historyLine(static_cast<long long>(std::time(nullptr)), saver,
+                                        "reset: ended process " + std::to_string(holder.pid) + " of " + holder.login,
+                                        {}, {}));
+}
+
+// Under the lock: the record emptied, with what waited for it. The ended
+// processes' lines come once a change they left is finished, so that its
+// line is found last in the history, not written twice.
+StoreProblem emptyRecord(RecordFiles& files, std::string_view saver, const std::vector<EndedHolder>& ended)
+{
+    const StoreProblem rolled = rollForward(files);
+    noteEnded(files, saver, ended);
+    if (rolled)
+        return rolled;
     // The second time round takes what waited beside saves being applied.
     for (int round = 0; round < 2; ++round) {
         const auto entries = files.claimKept();
@@ -216,7 +238,7 @@ StoreProblem emptyRecord(RecordFiles& files, std::string_view saver, std::string
     const auto current = readFiles(files);
     if (!current)
         return current.problem;
-    return replace(files, {}, *current.value, saver, action).problem;
+    return replace(files, {}, *current.value, saver, "reset").problem;
 }
 
 } // namespace
@@ -287,19 +309,24 @@ StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, 
 ResetOutcome resetRecord(RecordFiles& files, std::string_view saver)
 {
     ResetOutcome outcome;
-    if ((outcome.problem = lockEndingHolders(files, outcome.ended))) {
+    std::optional<EndedHolder> stuck;
+    const auto noteFailure = [&] {
+        files.appendHistory(historyLine(static_cast<long long>(std::time(nullptr)), saver,
+                                        "failed reset: " + outcome.problem.reason, {}, {}));
+    };
+    if ((outcome.problem = lockEndingHolders(files, outcome.ended, stuck))) {
+        // Without the lock, only beside a holder that will never write again:
+        // the SIGKILL it has not yet acted on ends it as soon as it runs.
+        if (stuck) {
+            noteEnded(files, saver, outcome.ended);
+            noteFailure();
+        }
         files.unlock();
         return outcome;
     }
     HeldLock held(files);
-    std::string action = "reset";
-    for (const EndedHolder& holder : outcome.ended)
-        action += ", after ending process " + std::to_string(holder.pid) + " of " + holder.login;
-    outcome.problem = emptyRecord(files, saver, action);
-    // Whoever was ended is named even so.
-    if (outcome.problem && !outcome.ended.empty())
-        files.appendHistory(historyLine(static_cast<long long>(std::time(nullptr)), saver,
-                                        "failed " + action + ": " + outcome.problem.reason, {}, {}));
+    if ((outcome.problem = emptyRecord(files, saver, outcome.ended)))
+        noteFailure();
     return outcome;
 }
 

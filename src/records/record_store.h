@@ -62,6 +62,7 @@ struct KeptEntry {
 struct EndedHolder {
     long long pid = 0;
     std::string login;
+    bool gone = true; // false: killed, but still there and holding the lock
 };
 
 // The files of one record directory and the lock that serialises every change
@@ -102,7 +103,8 @@ public:
     // reads that would wait for it go on without it. Waits at most `wait`
     // for another process that keeps others out.
     virtual StoreProblem keepOthersOut(std::chrono::milliseconds wait);
-    // Ends the process that holds the lock, unless it is root's, and says which.
+    // Ends the process that holds the lock, unless it is root's, and says
+    // which, and whether it is gone.
     virtual std::optional<EndedHolder> endLockHolder();
 };
 
@@ -134,7 +136,9 @@ struct ResetOutcome {
 
 // Empties the record and drops the saves kept for it. Meanwhile nobody else
 // takes the lock, and every process but root's that holds it without letting
-// go is ended, however many there are; the history names each.
+// go is ended, however many there are; the history names each, in a line of
+// its own. Gives up on root's own holder, and on one that outlives its
+// SIGKILL, which the problem and the history then name.
 ResetOutcome resetRecord(RecordFiles& files, std::string_view saver);
 
 } // namespace orvetta

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/posix/lock_holder.h"
 
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 namespace orvetta {
@@ -94,28 +96,31 @@ std::optional<LockHolder> lockHolderOf(int lockFile, off_t byte)
     return LockHolder{*pid, *uid, isStopped(*pid)};
 }
 
-std::optional<LockHolder> endRecordLockHolder(int lockFile)
+std::optional<KilledHolder> endRecordLockHolder(int lockFile)
 {
     const auto pid = holderPid(lockFile, recordLockByte);
     if (!pid)
         return std::nullopt;
     const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, *pid, 0));
     const auto holder = lockHolderOf(lockFile, recordLockByte);
-    bool ended = false;
+    std::optional<KilledHolder> killed;
     // Still the holder now, so the pidfd taken before is its own.
     if (holder && holder->pid == *pid && holder->uid != 0) {
         if (pidfd >= 0) {
-            ended = ::syscall(SYS_pidfd_send_signal, pidfd, SIGKILL, nullptr, 0) == 0;
-            pollfd gone = {pidfd, POLLIN, 0};
-            if (ended)
-                ::poll(&gone, 1, 1000);
-        } else {
-            ended = ::kill(*pid, SIGKILL) == 0; // a kernel without pidfds
+            if (::syscall(SYS_pidfd_send_signal, pidfd, SIGKILL, nullptr, 0) == 0) {
+                pollfd gone = {pidfd, POLLIN, 0};
+                killed = KilledHolder{*holder, ::poll(&gone, 1, killedHolderWaitMs) == 1};
+            }
+        } else if (::kill(*pid, SIGKILL) == 0) { // a kernel, or a sandbox, without pidfds
+            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(killedHolderWaitMs);
+            while (holderPid(lockFile, recordLockByte) == pid && std::chrono::steady_clock::now() < giveUp)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            killed = KilledHolder{*holder, holderPid(lockFile, recordLockByte) != pid};
         }
     }
     if (pidfd >= 0)
         ::close(pidfd);
-    return ended ? holder : std::nullopt;
+    return killed;
 }
 
 } // namespace orvetta

@@ -30,10 +30,19 @@ struct LockHolder {
 // Another process's lock on `byte`, if any.
 std::optional<LockHolder> lockHolderOf(int lockFile, off_t byte);
 
-// Ends the process that holds the record's lock, unless it is root's, and
-// waits a little for it to be gone; the holder it ended. Through a pidfd,
-// taken before the holder is looked up again, so that a pid reused meanwhile
-// is never signalled.
-std::optional<LockHolder> endRecordLockHolder(int lockFile);
+// A process killed with SIGKILL is gone within milliseconds, unless it
+// cannot run at all: frozen by a cgroup v1 freezer, or stuck in the kernel.
+inline constexpr int killedHolderWaitMs = 3000;
+
+struct KilledHolder {
+    LockHolder holder;
+    bool gone = false; // false: still there after killedHolderWaitMs
+};
+
+// Kills the process that holds the record's lock, unless it is root's, and
+// waits for it to be gone; the holder it killed. Through a pidfd, taken
+// before the holder is looked up again, so that a pid reused meanwhile is
+// never signalled.
+std::optional<KilledHolder> endRecordLockHolder(int lockFile);
 
 } // namespace orvetta

@@ -145,11 +145,13 @@ std::optional<EndedHolder> PosixRecordFiles::endLockHolder()
 {
     if (openLockFile())
         return std::nullopt;
-    const auto holder = endRecordLockHolder(lock_);
-    if (!holder)
+    const auto killed = endRecordLockHolder(lock_);
+    if (!killed)
         return std::nullopt;
-    const passwd* entry = ::getpwuid(holder->uid);
-    return EndedHolder{holder->pid, entry ? std::string(entry->pw_name) : "uid " + std::to_string(holder->uid)};
+    const uid_t uid = killed->holder.uid;
+    const passwd* entry = ::getpwuid(uid);
+    return EndedHolder{killed->holder.pid, entry ? std::string(entry->pw_name) : "uid " + std::to_string(uid),
+                       killed->gone};
 }
 
 StoreResult<std::string> PosixRecordFiles::read(StoreFile file)
