@@ -34,26 +34,28 @@ public:
     GameState& state() { return gs_; }
     bool hasEnded() const { return ended_; }
 
-    // window/
+    // Start-up: loading and activating the window (startup_handlers.cpp).
     void Form_Load();
     void Form_Activate();
+
+    // The window's size and caption, the menu, and the covered Command1 (menu_handlers.cpp).
     void Form_Resize();
     void TempoInTitolo();
     void HELP_Click();
     void Next_Click();
     void Command1_Click();
 
-    // quiz/
+    // A new question, and judging the answers (question_handler.cpp, answer_handlers.cpp).
     void cmdNext_Click();
     void Option1_MouseUp();
     void Option2_MouseUp();
     void Option3_MouseUp();
 
-    // clock/
+    // The countdown (clock_handlers.cpp).
     void AvviaCronometro();
     void Timer1_Timer();
 
-    // records/
+    // Finding and reading the record, and quitting with a record (record_handlers.cpp, quit_handler.cpp).
     QString GetSystemDir();
     QString Leggifiletxt(const QString& nomefile);
     void cmdExit_Click();
