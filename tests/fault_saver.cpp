@@ -6,6 +6,8 @@
 //                                              itself (POSIX); barging, whether or not a reset
 //                                              keeps others out, as a save that looked just
 //                                              before the reset began
+//   fault_saver hold-file PATH SHARING MS      holds PATH open for MS milliseconds, sharing "none"
+//                                              or "read" (Windows)
 // LAYOUT is one of record_layouts.h. Record N is the score "N" held by
 // "Player N". "go" on standard output means saving starts.
 #include "record_layouts.h"
@@ -16,6 +18,8 @@
 #include "records/posix/lock_holder.h"
 #include <fcntl.h>
 #include <thread>
+#else
+#include <windows.h>
 #endif
 
 #include <csignal>
@@ -81,6 +85,22 @@ int hold(const char* directory, bool barge)
     std::raise(SIGSTOP);
     return 0;
 }
+#else
+// A pupil's program that holds `path` open for `ms` milliseconds, sharing
+// nothing or, as Word or Excel keep a document, only reading.
+int holdFile(const char* path, const std::string& sharing, int ms)
+{
+    const HANDLE file =
+        CreateFileW(reinterpret_cast<LPCWSTR>(QString::fromLocal8Bit(path).utf16()), GENERIC_READ | GENERIC_WRITE,
+                    sharing == "read" ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 1;
+    std::puts("held");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(ms));
+    CloseHandle(file);
+    return 0;
+}
 #endif
 
 } // namespace
@@ -95,7 +115,12 @@ int main(int argc, char* argv[])
 #ifndef _WIN32
     if (mode == "hold" && (argc == 3 || (argc == 4 && argv[3] == std::string("barge"))))
         return hold(argv[2], argc == 4);
+#else
+    if (mode == "hold-file" && argc == 5)
+        return holdFile(argv[2], argv[3], std::stoi(argv[4]));
 #endif
-    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | hold DIR [barge]\n", stderr);
+    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | hold DIR [barge] | hold-file "
+               "PATH none|read MS\n",
+               stderr);
     return 64;
 }

@@ -19,6 +19,7 @@
 
 #ifdef Q_OS_WIN
 #include "records/windows/record_files_windows.h"
+#include <QFileInfo>
 #include <QStandardPaths>
 #else
 #include "records/record_history.h"
@@ -55,6 +56,9 @@ qint64 saveIn(const RecordPair& pair)
 const QString gameLayout = QStringLiteral("prepared");
 const QStringList installedFiles{scoreFile, nameFile, QStringLiteral("fraprod.lock"),
                                  QStringLiteral("fraprod.journal")};
+
+const QString unreadBox = QStringLiteral("Il record non si può leggere ora"),
+              unsavedBox = QStringLiteral("Il tuo record di 13 punti, a nome Bea, non è stato registrato");
 
 QString windowsFile(const QString& name)
 {
@@ -311,6 +315,68 @@ private slots:
         QCOMPARE(bytesOf(own + QLatin1Char('/') + scoreFile), QByteArray("5\r\n"));
         QCOMPARE(windowsDirectoryListing(), before);
         QDir(own).removeRecursively();
+    }
+
+    // A record file that another program holds open, as a pupil's editor, a
+    // scanner or a backup does, or that a pupil made read-only: the installed
+    // game neither ends for it nor turns to a record of the player's own. Held
+    // for a moment, it is waited for; read-only, made writable again; held for
+    // good, the player is told, with the file's name, and plays on, or learns
+    // what was not saved.
+    void heldOrReadOnlyFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("held"); // the sharing and for how many ms; none: made read-only
+        QTest::addColumn<bool>("atStartUp"); // from before start-up, let go before quitting; else from before quitting
+        QTest::addColumn<QString>("told");   // how the box that names the file begins; none if empty
+        const QStringList forGood{QStringLiteral("none"), QStringLiteral("60000")}, none;
+        const QString lock = QStringLiteral("fraprod.lock");
+        QTest::newRow("the score, sharing nothing, at start-up") << scoreFile << forGood << true << unreadBox;
+        QTest::newRow("the lock, sharing nothing, at start-up") << lock << forGood << true << QString();
+        QTest::newRow("the holder, read-only") << nameFile << none << true << QString();
+        QTest::newRow("the lock, read-only") << lock << none << false << QString();
+        QTest::newRow("the holder, as a document is open, for a second")
+            << nameFile << QStringList{QStringLiteral("read"), QStringLiteral("1000")} << false << QString();
+        QTest::newRow("the journal, sharing nothing, for good")
+            << QStringLiteral("fraprod.journal") << forGood << false << unsavedBox;
+    }
+    void heldOrReadOnlyFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, held);
+        QFETCH(bool, atStartUp);
+        QFETCH(QString, told);
+        install("12\r\n", "Old\r\n");
+        const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir(own).removeRecursively();
+        QProcess holder;
+        Game game(QStringLiteral("Bea"), false);
+        game.platform.machineRecord = true;
+        for (const bool startingUp : {true, false}) {
+            if (startingUp == atStartUp && held.isEmpty())
+                QVERIFY(QFile::setPermissions(windowsFile(file), QFile::ReadOwner | QFile::ReadUser));
+            else if (startingUp == atStartUp)
+                holder.start(saverProgram(), QStringList{QStringLiteral("hold-file"), windowsFile(file)} + held);
+            QVERIFY(held.isEmpty() || startingUp != atStartUp || holder.waitForReadyRead(30000));
+            if (!startingUp) {
+                game.quitWithScore(13);
+                break;
+            }
+            game.tavola->Show();
+            QCOMPARE(game.w().lblpunti->caption(), told == unreadBox ? QString() : "12\r\n");
+            holder.kill();
+            holder.waitForFinished(30000);
+        }
+        const QStringList naming = game.platform.log.filter(windowsFile(file));
+        QVERIFY2(naming.size() == !told.isEmpty() && (told.isEmpty() || naming[0].startsWith("box: " + told)),
+                 qPrintable(game.platform.log.join(QLatin1Char('\n'))));
+        holder.kill();
+        holder.waitForFinished(30000);
+        const bool saved = told != unsavedBox;
+        QCOMPARE(game.platform.exitStatus, saved ? EXIT_SUCCESS : EXIT_FAILURE);
+        QCOMPARE(bytesOf(windowsFile(scoreFile)) + bytesOf(windowsFile(nameFile)),
+                 QByteArray(saved ? "13\r\nBea\r\n" : "12\r\nOld\r\n"));
+        QVERIFY(QFileInfo(windowsFile(file)).isWritable() && !QDir(own).exists());
     }
 
     // The lock keeps a second game out while the first holds it.

@@ -137,6 +137,10 @@
         <source>il programma del record non ha finito</source>
         <translation>das Rekordprogramm ist nicht fertig geworden</translation>
     </message>
+    <message>
+        <source>è aperto in un altro programma</source>
+        <translation>ist in einem anderen Programm geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::Tavola</name>
@@ -210,6 +214,22 @@
         <source>Errore di accesso al percorso/file
 %1: %2</source>
         <translation>Fehler beim Zugriff auf Pfad/Datei
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Il tuo record di %1 punti, a nome %2, non è stato registrato: il record non si può scrivere ora.
+
+%3: %4</source>
+        <translation>Dein Rekord von %1 Punkten auf den Namen %2 wurde nicht gespeichert: Der Rekord kann gerade nicht geschrieben werden.
+
+%3: %4</translation>
+    </message>
+    <message>
+        <source>Il record non si può leggere ora: si gioca senza vederlo.
+
+%1: %2</source>
+        <translation>Der Rekord kann gerade nicht gelesen werden: Du spielst, ohne ihn zu sehen.
+
 %1: %2</translation>
     </message>
 </context>

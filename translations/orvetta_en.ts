@@ -137,6 +137,10 @@
         <source>il programma del record non ha finito</source>
         <translation>the record program did not finish</translation>
     </message>
+    <message>
+        <source>è aperto in un altro programma</source>
+        <translation>is open in another program</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::Tavola</name>
@@ -210,6 +214,22 @@
         <source>Errore di accesso al percorso/file
 %1: %2</source>
         <translation>Path/file access error
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Il tuo record di %1 punti, a nome %2, non è stato registrato: il record non si può scrivere ora.
+
+%3: %4</source>
+        <translation>Your record of %1 points, in the name of %2, has not been saved: the record cannot be written now.
+
+%3: %4</translation>
+    </message>
+    <message>
+        <source>Il record non si può leggere ora: si gioca senza vederlo.
+
+%1: %2</source>
+        <translation>The record cannot be read now: you play without seeing it.
+
 %1: %2</translation>
     </message>
 </context>

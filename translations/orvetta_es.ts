@@ -137,6 +137,10 @@
         <source>il programma del record non ha finito</source>
         <translation>el programa del récord no terminó</translation>
     </message>
+    <message>
+        <source>è aperto in un altro programma</source>
+        <translation>está abierto en otro programa</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::Tavola</name>
@@ -210,6 +214,22 @@
         <source>Errore di accesso al percorso/file
 %1: %2</source>
         <translation>Error de acceso a la ruta o al archivo
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Il tuo record di %1 punti, a nome %2, non è stato registrato: il record non si può scrivere ora.
+
+%3: %4</source>
+        <translation>Tu récord de %1 puntos, a nombre de %2, no se ha guardado: ahora no se puede escribir el récord.
+
+%3: %4</translation>
+    </message>
+    <message>
+        <source>Il record non si può leggere ora: si gioca senza vederlo.
+
+%1: %2</source>
+        <translation>Ahora no se puede leer el récord: juegas sin verlo.
+
 %1: %2</translation>
     </message>
 </context>

@@ -23,7 +23,7 @@
         <source>Errore di run-time &apos;%1&apos;:
 
 %2</source>
-        <translation>Erreur d&apos;exécution &apos;%1&apos; :
+        <translation>Erreur d&apos;exécution &apos;%1&apos;&#xa0;:
 
 %2</translation>
     </message>
@@ -137,6 +137,10 @@
         <source>il programma del record non ha finito</source>
         <translation>le programme du record n&apos;a pas terminé</translation>
     </message>
+    <message>
+        <source>è aperto in un altro programma</source>
+        <translation>est ouvert dans un autre programme</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::Tavola</name>
@@ -166,7 +170,7 @@
     </message>
     <message>
         <source>INIZIAMO UNA NUOVA GARA  ?</source>
-        <translation>ON COMMENCE UNE NOUVELLE PARTIE ?</translation>
+        <translation>ON COMMENCE UNE NOUVELLE PARTIE&#xa0;?</translation>
     </message>
     <message>
         <source>INIZIARE NUOVA GARA</source>
@@ -174,7 +178,7 @@
     </message>
     <message>
         <source>Vuoi veramente lasciarmi  ?</source>
-        <translation>Tu veux vraiment me quitter ?</translation>
+        <translation>Tu veux vraiment me quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Uscire dal programma</source>
@@ -200,7 +204,7 @@
     </message>
     <message>
         <source>Come ti chiami?</source>
-        <translation>Comment tu t&apos;appelles ?</translation>
+        <translation>Comment tu t&apos;appelles&#xa0;?</translation>
     </message>
     <message>
         <source> %1 vediamo se sei un vero campione  </source>
@@ -210,7 +214,23 @@
         <source>Errore di accesso al percorso/file
 %1: %2</source>
         <translation>Erreur d&apos;accès au chemin ou au fichier
-%1 : %2</translation>
+%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Il tuo record di %1 punti, a nome %2, non è stato registrato: il record non si può scrivere ora.
+
+%3: %4</source>
+        <translation>Ton record de %1 points, au nom de %2, n&apos;a pas été enregistré&#xa0;: le record ne peut pas être écrit maintenant.
+
+%3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>Il record non si può leggere ora: si gioca senza vederlo.
+
+%1: %2</source>
+        <translation>Le record ne peut pas être lu maintenant&#xa0;: tu joues sans le voir.
+
+%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -261,7 +281,7 @@
     </message>
     <message>
         <source>Allora ti arrendi?</source>
-        <translation>Alors, tu abandonnes ?</translation>
+        <translation>Alors, tu abandonnes&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Nuovo calcolo</source>

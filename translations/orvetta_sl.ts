@@ -137,6 +137,10 @@
         <source>il programma del record non ha finito</source>
         <translation>program za rekord se ni končal</translation>
     </message>
+    <message>
+        <source>è aperto in un altro programma</source>
+        <translation>je odprta v drugem programu</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::Tavola</name>
@@ -210,6 +214,22 @@
         <source>Errore di accesso al percorso/file
 %1: %2</source>
         <translation>Napaka pri dostopu do poti ali datoteke
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Il tuo record di %1 punti, a nome %2, non è stato registrato: il record non si può scrivere ora.
+
+%3: %4</source>
+        <translation>Tvoj rekord s %1 točkami na ime %2 ni bil shranjen: rekorda zdaj ni mogoče zapisati.
+
+%3: %4</translation>
+    </message>
+    <message>
+        <source>Il record non si può leggere ora: si gioca senza vederlo.
+
+%1: %2</source>
+        <translation>Rekorda zdaj ni mogoče prebrati: igraš, ne da bi ga videl.
+
 %1: %2</translation>
     </message>
 </context>

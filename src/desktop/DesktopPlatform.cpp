@@ -222,7 +222,7 @@ FileOutcome DesktopPlatform::openRecord()
     auto files = recordFilesIn(recordDirectory_, preparedRecord_);
     const StoreResult<RecordPair> record = readRecord(*files);
     if (!record)
-        return {false, fileProblem(record.problem)};
+        return {false, recordProblem(record.problem)};
     record_ = *record.value;
     return {};
 }
@@ -251,8 +251,17 @@ FileResult<SaveVerdict> DesktopPlatform::saveRecord(const QString& score, const 
         orvetta::saveRecord(*files, std::string_view(scoreBytes.constData(), static_cast<size_t>(scoreBytes.size())),
                             std::string_view(holderBytes.constData(), static_cast<size_t>(holderBytes.size())), {});
     if (!saved)
-        return {std::nullopt, fileProblem(saved.problem)};
+        return {std::nullopt, recordProblem(saved.problem)};
     return {*saved.value, {}};
+}
+
+FileProblem DesktopPlatform::recordProblem(const StoreProblem& problem) const
+{
+    // Every player may write the installer's files: nothing a pupil does to
+    // them may end anyone's game.
+    FileProblem shown = fileProblem(problem);
+    shown.outOfReachForNow = preparedRecord_;
+    return shown;
 }
 
 void DesktopPlatform::beep()

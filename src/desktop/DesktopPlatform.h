@@ -46,6 +46,9 @@ protected:
     void useHelper(const QString& helper);
 
 private:
+    // A problem with the record as the game reports it.
+    FileProblem recordProblem(const StoreProblem& problem) const;
+
     std::mt19937 engine_;
     QString recordDirectory_;
     // Files the installer made, which the game may change but not create.

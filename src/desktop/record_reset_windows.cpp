@@ -64,13 +64,16 @@ int resetAsAdministrator(Platform& platform)
 int askAndReset(Platform& platform, const QString& directory)
 {
     // Only the files the installer prepared: never a record of this user's own.
-    StoreProblem problem = WindowsRecordFiles::checkPrepared(directory);
+    if (const StoreProblem missing = WindowsRecordFiles::checkPrepared(directory)) {
+        platform.messageBox(nullptr, QStringLiteral("Non trovo il record da azzerare.\n\n") + problemText(missing),
+                            MsgStyle::OkOnly, resetTitle);
+        return EXIT_FAILURE;
+    }
     WindowsRecordFiles files(directory, WindowsRecordFiles::Layout::Prepared);
-    const StoreResult<RecordPair> record = problem ? StoreResult<RecordPair>{} : readRecord(files);
-    if (!problem && !record)
-        problem = record.problem;
-    if (problem) {
-        platform.messageBox(nullptr, QStringLiteral("Non trovo il record da azzerare.\n\n") + problemText(problem),
+    const StoreResult<RecordPair> record = readRecord(files);
+    if (!record) {
+        platform.messageBox(nullptr,
+                            QStringLiteral("Il record non si può leggere ora.\n\n") + problemText(record.problem),
                             MsgStyle::OkOnly, resetTitle);
         return EXIT_FAILURE;
     }

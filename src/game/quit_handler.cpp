@@ -29,6 +29,14 @@ void Tavola::cmdExit_Click()
     const QString scoreText = gs_.testoRecord;
     gs_.testoRecord = form_->lblnome1->caption();
     const FileResult<SaveVerdict> saved = platform_.saveRecord(scoreText, gs_.testoRecord);
+    if (!saved && saved.problem.outOfReachForNow) {
+        box(tr("Il tuo record di %1 punti, a nome %2, non è stato registrato: il record non si può scrivere "
+               "ora.\n\n%3: %4")
+                .arg(scoreText, gs_.testoRecord, saved.problem.path, saved.problem.reason),
+            MsgStyle::OkOnly);
+        endProgram(EXIT_FAILURE);
+        return;
+    }
     if (!saved) {
         failOnFile(saved.problem);
         return;

@@ -18,8 +18,14 @@ void Tavola::Form_Load()
     if (ended_)
         return;
     if (const FileOutcome opened = platform_.openRecord(); !opened) {
-        failOnFile(opened.problem);
-        return;
+        if (!opened.problem.outOfReachForNow) {
+            failOnFile(opened.problem);
+            return;
+        }
+        // The record's row stays empty; a record saved at the end is still compared with the record.
+        box(tr("Il record non si può leggere ora: si gioca senza vederlo.\n\n%1: %2")
+                .arg(opened.problem.path, opened.problem.reason),
+            MsgStyle::OkOnly);
     }
     const QString recordScore = Leggifiletxt(recordFilePath(recordScoreFile));
     if (ended_)

@@ -39,6 +39,10 @@ public:
 struct FileProblem {
     QString path;
     QString reason;
+    // The machine's record, out of reach for now (another program holds a
+    // file of it open, say): the player is told, and the game goes on
+    // without it instead of ending.
+    bool outOfReachForNow = false;
 };
 
 // Either a value or the file problem that prevented it.

@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 #include <windows.h>
+
+#include <restartmanager.h>
 
 namespace orvetta {
 namespace {
@@ -23,22 +26,82 @@ QString lastError()
     return qt_error_string(static_cast<int>(GetLastError())).trimmed();
 }
 
+// Another program's open file, as a scanner, a backup or a pupil's editor
+// holds it, is let go within moments, or never.
+constexpr qint64 heldFileWaitMs = 3000;
+
+// The programs that have `path` open, as the Restart Manager names them;
+// none where Windows cannot tell.
+QStringList programsHolding(const QString& path)
+{
+    QStringList programs;
+    DWORD session = 0;
+    WCHAR key[CCH_RM_SESSION_KEY + 1] = {};
+    if (RmStartSession(&session, 0, key) != ERROR_SUCCESS)
+        return programs;
+    LPCWSTR files[] = {reinterpret_cast<LPCWSTR>(path.utf16())};
+    UINT needed = 0, count = 0;
+    DWORD reasons = 0;
+    std::vector<RM_PROCESS_INFO> found;
+    if (RmRegisterResources(session, 1, files, 0, nullptr, 0, nullptr) == ERROR_SUCCESS
+        && RmGetList(session, &needed, &count, nullptr, &reasons) == ERROR_MORE_DATA) {
+        found.resize(needed);
+        count = needed;
+        if (RmGetList(session, &needed, &count, found.data(), &reasons) != ERROR_SUCCESS)
+            count = 0;
+    }
+    RmEndSession(session);
+    for (UINT i = 0; i < count && i < found.size(); ++i)
+        programs << QStringLiteral("%1 (%2)")
+                        .arg(QString::fromWCharArray(found[i].strAppName))
+                        .arg(found[i].Process.dwProcessId);
+    return programs;
+}
+
+// A read-only attribute, which anyone who may write the file may set, is
+// taken off again; whether it was.
+bool clearReadOnly(const QString& path)
+{
+    const auto name = reinterpret_cast<LPCWSTR>(path.utf16());
+    const DWORD attributes = GetFileAttributesW(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0
+           && SetFileAttributesW(name, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+}
+
 // A handle on a plain file of its own at path, never on what a link or
-// junction there points to.
+// junction there points to. A file another program holds open is waited for
+// a while; a read-only one is made writable again.
 class FileHandle {
 public:
     FileHandle(const QString& path, DWORD access, bool createWhenMissing) : path_(path)
     {
-        handle_ = CreateFileW(reinterpret_cast<LPCWSTR>(path.utf16()), access,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              createWhenMissing ? OPEN_ALWAYS : OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        QElapsedTimer waited;
+        waited.start();
+        DWORD error = ERROR_SUCCESS;
+        for (;;) {
+            handle_ = CreateFileW(reinterpret_cast<LPCWSTR>(path.utf16()), access,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  createWhenMissing ? OPEN_ALWAYS : OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+            error = GetLastError();
+            if (handle_ != INVALID_HANDLE_VALUE
+                || ((error != ERROR_ACCESS_DENIED || !clearReadOnly(path))
+                    && (error != ERROR_SHARING_VIOLATION || waited.elapsed() >= heldFileWaitMs)))
+                break;
+            if (error == ERROR_SHARING_VIOLATION)
+                QThread::msleep(50);
+        }
         if (handle_ == INVALID_HANDLE_VALUE) {
-            const DWORD error = GetLastError();
+            SetLastError(error);
             const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+            const QStringList holders = error == ERROR_SHARING_VIOLATION ? programsHolding(path) : QStringList();
             problem_ = missing ? problemAt(path, QStringLiteral("manca (lo prepara il programma d'installazione)"),
                                            StoreFailure::Unusable)
-                               : problemAt(path, lastError(), StoreFailure::Unusable);
+                       : error != ERROR_SHARING_VIOLATION ? problemAt(path, lastError(), StoreFailure::Unusable)
+                       : holders.isEmpty()
+                           ? problemAt(path, QStringLiteral("è aperto in un altro programma"), StoreFailure::Busy)
+                           : problemAt(path, QStringLiteral("è aperto in un altro programma: ") + holders.join(", "),
+                                       StoreFailure::Busy);
             return;
         }
         BY_HANDLE_FILE_INFORMATION info = {};
@@ -137,9 +200,11 @@ StoreProblem WindowsRecordFiles::checkPrepared(const QString& directory)
 {
     const WindowsRecordFiles files(directory, Layout::Prepared);
     for (const std::string_view name : preparedFiles) {
-        FileHandle file(files.pathOf(name), GENERIC_READ | GENERIC_WRITE, false);
-        if (file.problem())
-            return file.problem();
+        const QString path = files.pathOf(name);
+        const DWORD attributes = GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()));
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            return problemAt(path, QStringLiteral("manca (lo prepara il programma d'installazione)"),
+                             StoreFailure::Unusable);
     }
     return {};
 }

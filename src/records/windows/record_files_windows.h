@@ -12,7 +12,9 @@ namespace orvetta {
 // The record files of a directory on Windows, the lock fraprod.lock among
 // them. Each is opened by a handle that never follows a link or junction
 // planted at its name, and rewritten in place, so that it keeps the rights
-// it was given. The lock is a lock on that file's first byte, which Windows
+// it was given. A file another program holds open is waited for a few
+// seconds, then refused as Busy, naming that program where Windows can tell;
+// a read-only attribute is taken off. The lock is a lock on that file's first byte, which Windows
 // drops when the process ends however it ends.
 //
 // Prepared (the Windows directory): the installer has made every file and
@@ -35,8 +37,9 @@ public:
     // Names in the ANSI code page, as the game has always written them here.
     NameEncoding nameEncoding() const override { return NameEncoding::AnsiCodePage; }
 
-    // Whether every file of a prepared directory is there, a plain file that
-    // this user may read and change.
+    // Whether the installer made every file of a prepared directory: each is
+    // there, and not a folder. Not whether this user may open it now, which
+    // another program may prevent for a while.
     static StoreProblem checkPrepared(const QString& directory);
     // The Windows directory (GetWindowsDirectoryA), where the installer
     // prepares the record; empty when Windows does not say.
