@@ -14,7 +14,8 @@
 ;   0 installed; 1 cancelled; 2 stopped part way (a file that could not be
 ;   written or given its rights); 3 nothing installed, a folder in the
 ;   Windows directory has the name of a record file; 5 nothing installed,
-;   not run as administrator.
+;   not run as administrator; 6 nothing installed or removed, Orvetta is
+;   running from the folder (a game, or the reset of the record).
 
 Unicode true
 Target amd64-unicode
@@ -82,8 +83,33 @@ Function .onInit
   SetShellVarContext all
 FunctionEnd
 
+; Windows keeps a running program's file open: an upgrade or an uninstall
+; would leave the old orvetta.exe behind, and say it had succeeded.
+; Interactively the user is asked to close the game; silently, or when the
+; user gives up, nothing is changed and the exit code says why.
+!macro RefuseWhileRunning un
+  Function ${un}RefuseWhileRunning
+    ${IfNot} ${FileExists} "$INSTDIR\orvetta.exe"
+      Return
+    ${EndIf}
+    retry:
+    ClearErrors
+    FileOpen $0 "$INSTDIR\orvetta.exe" a
+    ${IfNot} ${Errors}
+      FileClose $0
+      Return
+    ${EndIf}
+    MessageBox MB_ICONEXCLAMATION|MB_RETRYCANCEL "Orvetta è aperto su questo computer (una partita o l'azzeramento del record).$\n$\nChiudilo, poi scegli Riprova. Annulla lascia tutto com'è." /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 6
+    Quit
+  FunctionEnd
+!macroend
+!insertmacro RefuseWhileRunning ""
+!insertmacro RefuseWhileRunning "un."
+
 Function un.onInit
   SetShellVarContext all
+  Call un.RefuseWhileRunning
 FunctionEnd
 
 ; Makes $WINDIR\<name> when it is missing (a file already there is kept as it
@@ -97,6 +123,8 @@ FunctionEnd
       Abort "Non si può creare $WINDIR\${name}."
     ${EndIf}
   ${EndIf}
+  ; A read-only attribute, which a pupil may set, would keep every game out.
+  SetFileAttributes "$WINDIR\${name}" NORMAL
   ; Read and write, not delete: a pupil may change the record, as with the
   ; original game, but cannot take it away from the others.
   nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$WINDIR\${name}" /grant ${USERS_SID}:(R,W)'
@@ -107,6 +135,7 @@ FunctionEnd
 !macroend
 
 Section "Orvetta"
+  Call RefuseWhileRunning
   ; The record first: where it cannot be prepared, no program is left behind.
   !insertmacro PrepareRecordFile "fraprod.txt"
   !insertmacro PrepareRecordFile "fraprod1.txt"
