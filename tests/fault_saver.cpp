@@ -97,8 +97,7 @@ int holdFile(const char* path, const std::string& sharing, int ms)
         return 1;
     std::puts("held");
     std::fflush(stdout);
-    Sleep(static_cast<DWORD>(ms));
-    CloseHandle(file);
+    Sleep(static_cast<DWORD>(ms)); // ending lets go of the file
     return 0;
 }
 #endif

@@ -24,8 +24,6 @@
 #else
 #include "records/record_history.h"
 #include "records/record_journal.h"
-#include <cerrno>
-#include <cstring>
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -122,6 +120,23 @@ struct RecordGame : Game {
 // The owner of record files kept as the helper keeps them: whoever runs the test.
 const StoreOwner me{::geteuid(), ::getegid()};
 
+// Protected files that run something of the test's, once, where a process
+// of another player could act meanwhile.
+struct HookedFiles : ProtectedRecordFiles {
+    using ProtectedRecordFiles::ProtectedRecordFiles;
+    std::function<void()> whenLockFileOpened = [] {}, whenHolderEnded = [] {};
+    void lockFileOpened() override
+    {
+        std::exchange(whenLockFileOpened, [] {})();
+    }
+    std::optional<EndedHolder> endLockHolder() override
+    {
+        const auto ended = ProtectedRecordFiles::endLockHolder();
+        std::exchange(whenHolderEnded, [] {})();
+        return ended;
+    }
+};
+
 // A fault_saver (`program`, this build's unless given) that holds the lock of
 // the protected files in `directory` (`how` it takes it), stopped: waited for as its parent,
 // which leaves it stopped and unreaped. What went wrong, if it did not.
@@ -129,18 +144,16 @@ QString startHolder(QProcess& holder, const QString& directory, const QString& p
                     const QStringList& how = {})
 {
     holder.start(program, QStringList{QStringLiteral("hold"), directory} + how);
-    if (!holder.waitForStarted(30000))
-        return program + QStringLiteral(" did not start: ") + holder.errorString();
     siginfo_t info = {};
-    if (::waitid(P_PID, id_t(holder.processId()), &info, WSTOPPED | WEXITED | WNOWAIT) != 0)
-        return QStringLiteral("waiting for the holder: ") + QString::fromLocal8Bit(std::strerror(errno));
-    if (info.si_code == CLD_STOPPED)
+    if (holder.waitForStarted(30000)
+        && ::waitid(P_PID, id_t(holder.processId()), &info, WSTOPPED | WEXITED | WNOWAIT) == 0
+        && info.si_code == CLD_STOPPED)
         return {};
     holder.waitForFinished(30000);
-    return QStringLiteral("%1 ended (status %2) before it held the lock of %3: %4")
-        .arg(program)
+    return QStringLiteral("%1 did not hold the lock of %2 (%3; status %4): %5")
+        .arg(program, directory, holder.errorString())
         .arg(info.si_status)
-        .arg(directory, QString::fromLocal8Bit(holder.readAllStandardError()));
+        .arg(QString::fromLocal8Bit(holder.readAllStandardError()));
 }
 #endif
 
@@ -543,16 +556,7 @@ private slots:
     void aStoppedHolder()
     {
         QTemporaryDir dir;
-        struct BargedFiles : ProtectedRecordFiles {
-            using ProtectedRecordFiles::ProtectedRecordFiles;
-            std::function<void()> meanwhile = [] {};
-            std::optional<EndedHolder> endLockHolder() override
-            {
-                const auto ended = ProtectedRecordFiles::endLockHolder();
-                std::exchange(meanwhile, [] {})();
-                return ended;
-            }
-        } files(dir.path().toStdString(), me);
+        HookedFiles files(dir.path().toStdString(), me);
         // Where the package keeps the saves that wait.
         QCOMPARE(::mkdir(QFile::encodeName(dir.filePath(QStringLiteral("fraprod.kept"))).constData(), 0770), 0);
         QCOMPARE(saveRecord(files, "20", "Zoe", "zoe").value, SaveVerdict::Saved);
@@ -582,7 +586,7 @@ private slots:
                  QStringList{QStringLiteral("user-%1").arg(::getuid())});
         QCOMPARE(*readRecord(files).value, (RecordPair{"60\r\n", "Ciro\r\n"}));
 
-        files.meanwhile = [&] { QCOMPARE(startHolder(holders[1], dir.path(), program, {"barge"}), QString()); };
+        files.whenHolderEnded = [&] { QCOMPARE(startHolder(holders[1], dir.path(), program, {"barge"}), QString()); };
         const ResetOutcome outcome = resetRecord(files, "root");
         QVERIFY2(outcome, outcome.problem.reason.c_str());
         QCOMPARE(outcome.ended.size(), 2u);
@@ -652,15 +656,8 @@ private slots:
     {
         QTemporaryDir dir;
         QProcess holder;
-        struct SwappedFiles : ProtectedRecordFiles {
-            using ProtectedRecordFiles::ProtectedRecordFiles;
-            std::function<void()> meanwhile;
-            void lockFileOpened() override
-            {
-                std::exchange(meanwhile, [] {})();
-            }
-        } files(dir.path().toStdString(), me);
-        files.meanwhile = [&] { // the holder makes the lock file afresh
+        HookedFiles files(dir.path().toStdString(), me);
+        files.whenLockFileOpened = [&] { // the holder makes the lock file afresh
             QVERIFY(QFile::remove(dir.filePath(QStringLiteral("fraprod.lock"))));
             QCOMPARE(startHolder(holder, dir.path()), QString());
         };
