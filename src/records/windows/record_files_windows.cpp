@@ -112,6 +112,9 @@ public:
             problem_ = problemAt(path, QStringLiteral("non è un file regolare"), StoreFailure::Unusable);
         } else {
             size_ = (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+            // Opened for writing all the same, as whoever may ignore the attribute can.
+            if ((access & GENERIC_WRITE) != 0 && (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+                clearReadOnly(path);
         }
     }
     ~FileHandle()
