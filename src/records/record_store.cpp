@@ -185,7 +185,7 @@ StoreResult<RecordPair> peek(RecordFiles& files)
 // Keeps everyone else out of the lock, then takes it, ending each holder but
 // root's that does not let go meanwhile; gives up on root's own holder, and on
 // one that is still there after its SIGKILL (`stuck`).
-StoreProblem lockEndingHolders(RecordFiles& files, std::vector<EndedHolder>& ended, std::optional<EndedHolder>& stuck)
+StoreProblem lockEndingHolders(RecordFiles& files, std::vector<EndedHolder>& ended, bool& stuck)
 {
     if (StoreProblem problem = files.keepOthersOut(saveLockWait))
         return problem;
@@ -195,7 +195,7 @@ StoreProblem lockEndingHolders(RecordFiles& files, std::vector<EndedHolder>& end
         if (locking.kind != StoreFailure::Busy)
             return locking;
         if (const auto holder = files.endLockHolder(); holder && !holder->gone) {
-            stuck = holder;
+            stuck = true;
             locking.reason = "il processo " + std::to_string(holder->pid) + " di " + holder->login
                              + " tiene bloccato il record e non termina nemmeno con SIGKILL";
             return locking;
@@ -309,7 +309,7 @@ StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, 
 ResetOutcome resetRecord(RecordFiles& files, std::string_view saver)
 {
     ResetOutcome outcome;
-    std::optional<EndedHolder> stuck;
+    bool stuck = false;
     const auto noteFailure = [&] {
         files.appendHistory(historyLine(static_cast<long long>(std::time(nullptr)), saver,
                                         "failed reset: " + outcome.problem.reason, {}, {}));
