@@ -58,6 +58,14 @@ QStringList programsHolding(const QString& path)
     return programs;
 }
 
+// Why `path` cannot be opened now, with the programs that hold it where Windows can tell.
+QString heldReason(const QString& path)
+{
+    const QString reason = QStringLiteral("è aperto in un altro programma");
+    const QStringList holders = programsHolding(path);
+    return holders.isEmpty() ? reason : reason + QStringLiteral(": ") + holders.join(QStringLiteral(", "));
+}
+
 // A read-only attribute, which anyone who may write the file may set, is
 // taken off again; whether it was.
 bool clearReadOnly(const QString& path)
@@ -84,24 +92,21 @@ public:
                                   createWhenMissing ? OPEN_ALWAYS : OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
             error = GetLastError();
-            if (handle_ != INVALID_HANDLE_VALUE
-                || ((error != ERROR_ACCESS_DENIED || !clearReadOnly(path))
-                    && (error != ERROR_SHARING_VIOLATION || waited.elapsed() >= heldFileWaitMs)))
+            if (handle_ != INVALID_HANDLE_VALUE)
                 break;
-            if (error == ERROR_SHARING_VIOLATION)
-                QThread::msleep(50);
+            if (error == ERROR_ACCESS_DENIED && clearReadOnly(path))
+                continue;
+            if (error != ERROR_SHARING_VIOLATION || waited.elapsed() >= heldFileWaitMs)
+                break;
+            QThread::msleep(50);
         }
         if (handle_ == INVALID_HANDLE_VALUE) {
             SetLastError(error);
             const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-            const QStringList holders = error == ERROR_SHARING_VIOLATION ? programsHolding(path) : QStringList();
             problem_ = missing ? problemAt(path, QStringLiteral("manca (lo prepara il programma d'installazione)"),
                                            StoreFailure::Unusable)
-                       : error != ERROR_SHARING_VIOLATION ? problemAt(path, lastError(), StoreFailure::Unusable)
-                       : holders.isEmpty()
-                           ? problemAt(path, QStringLiteral("è aperto in un altro programma"), StoreFailure::Busy)
-                           : problemAt(path, QStringLiteral("è aperto in un altro programma: ") + holders.join(", "),
-                                       StoreFailure::Busy);
+                       : error == ERROR_SHARING_VIOLATION ? problemAt(path, heldReason(path), StoreFailure::Busy)
+                                                          : problemAt(path, lastError(), StoreFailure::Unusable);
             return;
         }
         BY_HANDLE_FILE_INFORMATION info = {};
