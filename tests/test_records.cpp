@@ -191,8 +191,13 @@ private slots:
         qint64 next = 1;
         for (int kill = 0; kill < 100; ++kill) {
             QProcess game;
-            game.start(saverProgram(), {QStringLiteral("save"), directory, layout, QString::number(next)});
-            QVERIFY(game.waitForReadyRead(30000));
+            // Under Wine about one start in a thousand ends at once, with
+            // nothing said: such a start is tried once more.
+            const auto started = [&] {
+                game.start(saverProgram(), {QStringLiteral("save"), directory, layout, QString::number(next)});
+                return game.waitForReadyRead(30000);
+            };
+            QVERIFY2(started() || started(), qPrintable(game.errorString() + game.readAllStandardError()));
             std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 10000)(rng)));
             game.kill();
             QVERIFY(game.waitForFinished(30000));
@@ -383,8 +388,6 @@ private slots:
         const QStringList naming = game.platform.log.filter(windowsFile(file));
         QVERIFY2(naming.size() == !told.isEmpty() && (told.isEmpty() || naming[0].startsWith("box: " + told)),
                  qPrintable(game.platform.log.join(QLatin1Char('\n'))));
-        holder.kill();
-        holder.waitForFinished(30000);
         const bool saved = told != unsavedBox;
         QCOMPARE(game.platform.exitStatus, saved ? EXIT_SUCCESS : EXIT_FAILURE);
         QCOMPARE(bytesOf(windowsFile(scoreFile)) + bytesOf(windowsFile(nameFile)),
