@@ -640,7 +640,9 @@ const auto stoppedHolders = [] {
         Job tool(martina, std::bind(stopHolder, std::string(), 0));
         waitUntil([&] { return !tool.out().empty() || !tool.running(); }, 90s);
         const pid_t holder = std::atoi(tool.out().c_str());
-        shell(cat("echo ", holder, " >$0/cgroup.procs && echo FROZEN >$0/freezer.state && kill -CONT ", holder),
+        // Never pid 0, which would freeze the shell that writes it.
+        shell(cat("[ ", holder, " -gt 0 ] && echo ", holder, " >$0/cgroup.procs && echo FROZEN >$0/freezer.state && ",
+                  "kill -CONT ", holder),
               freezer);
         waitUntil([&] { return textOf(freezer + "/freezer.state") == "FROZEN\n"; }, 10s);
         const Run reset = ask(root, "reset");
