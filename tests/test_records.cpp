@@ -125,15 +125,16 @@ const StoreOwner me{::geteuid(), ::getegid()};
 struct HookedFiles : ProtectedRecordFiles {
     using ProtectedRecordFiles::ProtectedRecordFiles;
     std::function<void()> whenLockFileOpened = [] {}, whenHolderEnded = [] {};
+    bool maySignal = true; // false: as a teacher's helper, which may not signal a pupil's
+    std::optional<EndedHolder> endLockHolder() override
+    {
+        const auto ended = maySignal ? ProtectedRecordFiles::endLockHolder() : std::nullopt;
+        std::exchange(whenHolderEnded, [] {})();
+        return ended;
+    }
     void lockFileOpened() override
     {
         std::exchange(whenLockFileOpened, [] {})();
-    }
-    std::optional<EndedHolder> endLockHolder() override
-    {
-        const auto ended = ProtectedRecordFiles::endLockHolder();
-        std::exchange(whenHolderEnded, [] {})();
-        return ended;
     }
 };
 
@@ -607,6 +608,36 @@ private slots:
         for (QProcess& holder : holders)
             QVERIFY(holder.waitForFinished(30000) && holder.exitStatus() == QProcess::CrashExit);
         QCOMPARE(*readRecord(files).value, RecordPair{});
+    }
+
+    // A reset that may not end the stopped holder waits beside the record:
+    // every read counts it at once, a save after it counts, one before it
+    // does not, and the next holder of the lock writes it, naming its maker.
+    void aResetWaitsBesideAHolderItMayNotEnd()
+    {
+        QTemporaryDir dir;
+        HookedFiles files(dir.path().toStdString(), me);
+        QCOMPARE(::mkdir(QFile::encodeName(dir.filePath(QStringLiteral("fraprod.kept"))).constData(), 0770), 0);
+        QCOMPARE(saveRecord(files, "20", "Zoe", "zoe").value, SaveVerdict::Saved);
+        QProcess holder;
+        QCOMPARE(startHolder(holder, dir.path()), QString());
+        QCOMPARE(saveRecord(files, "500", "Alba", "leo").value, SaveVerdict::Kept);
+        files.maySignal = false;
+        const ResetOutcome reset = resetRecord(files, "maestra");
+        QVERIFY2(reset && reset.ended.empty() && reset.waitsFor, reset.problem.reason.c_str());
+        QCOMPARE(reset.waitsFor->pid, holder.processId());
+        QCOMPARE(*readRecord(files).value, RecordPair{});
+        QCOMPARE(saveRecord(files, "300", "Ciro", "leo").value, SaveVerdict::Kept);
+        QCOMPARE(*readRecord(files).value, (RecordPair{"300\r\n", "Ciro\r\n"}));
+
+        ::kill(static_cast<pid_t>(holder.processId()), SIGKILL);
+        QVERIFY(holder.waitForFinished(30000));
+        QCOMPARE(*readRecord(files).value, (RecordPair{"300\r\n", "Ciro\r\n"}));
+        QByteArrayList lines = QByteArray::fromStdString(*files.history().value).split('\n');
+        for (QByteArray& line : lines)
+            line.remove(0, line.indexOf('\t') + 1);
+        QCOMPARE(lines.mid(lines.size() - 3, 2),
+                 (QByteArrayList{"maestra\treset\t\t\t20\tZoe", "leo\tkept save\t300\tCiro\t\t"}));
     }
 
     // A history with no room left keeps everyone's story: root's lines and

@@ -2,6 +2,7 @@
 #include "helper/helper_command.h"
 
 #include "records/record_journal.h"
+#include "records/reset_report.h"
 
 #include <cerrno>
 #include <cstring>
@@ -44,15 +45,20 @@ HelperReply runRecordHelper(const std::vector<std::string>& arguments, const Hel
                             const std::function<std::optional<std::string>()>& readName)
 {
     const std::string command = arguments.empty() ? "" : arguments.front();
-    const bool forRoot = command == "history" || command == "reset";
+    const bool forKeepers = command == "history" || command == "reset";
     const std::size_t count = arguments.size();
-    if (!((command == "read" && count == 1) || (command == "save" && count == 2) || (forRoot && count == 1)))
+    if (!((command == "read" && count == 1) || (command == "save" && count == 2) || (forKeepers && count == 1)))
         return {usageStatus,
                 {},
                 "usage: orvetta-record read | orvetta-record save SCORE < name\n"
-                "       orvetta-record history | orvetta-record reset   (root only)\n"};
-    if (forRoot && caller.uid != 0)
-        return {notAllowedStatus, {}, "orvetta-record: solo root può usare «" + command + "»\n"};
+                "       orvetta-record history | orvetta-record reset   (root and teachers only)\n"};
+    const std::string note = forKeepers && !caller.keepersNote.empty() ? caller.keepersNote + '\n' : "";
+    if (forKeepers && !caller.keepsRecord)
+        return {notAllowedStatus,
+                {},
+                "orvetta-record: solo root"
+                    + (caller.keepersGroup.empty() ? "" : " e i membri del gruppo " + caller.keepersGroup)
+                    + " possono usare «" + command + "»\n" + note};
     if (const StoreProblem problem = checkDirectory(directory, owner))
         return refusal(problem);
     ProtectedRecordFiles files(directory, owner);
@@ -63,16 +69,20 @@ HelperReply runRecordHelper(const std::vector<std::string>& arguments, const Hel
     }
     if (command == "history") {
         const auto history = files.history();
-        return history ? answer(*history.value, true) : refusal(history.problem);
+        HelperReply reply = history ? answer(*history.value, true) : refusal(history.problem);
+        reply.errors += note;
+        return reply;
     }
     if (command == "reset") {
         const ResetOutcome reset = resetRecord(files, caller.login);
         std::string said;
         for (const EndedHolder& holder : reset.ended)
-            said += "orvetta-record: terminato il processo " + std::to_string(holder.pid) + " di " + holder.login
-                    + ", che teneva bloccato il record\n";
+            said += endedProcessLine(holder);
+        if (reset.waitsFor)
+            said += waitingResetLine(*reset.waitsFor);
         HelperReply reply = reset.problem ? refusal(reset.problem) : answer({}, false);
         reply.output = said;
+        reply.errors += note;
         return reply;
     }
     const auto name = readName();

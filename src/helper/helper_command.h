@@ -15,17 +15,21 @@
 //   read          both files, framed as "<size> <size>\n" and the bytes
 //   save SCORE    the holder's name from `readName`; "saved", "not a record",
 //                 or "kept" when the lock stayed taken
-// and, for root only:
+// and, for root and the record's keepers (record_keepers.h) only:
 //   history       the history of changes to the record
 //   reset         empties the record, ending whoever holds the lock and
-//                 does not let go
+//                 does not let go, where it may; otherwise the reset waits
+//                 beside the record, which reads as empty from then on
 // Problems are "path: reason" lines, with a status that tells their kind.
 namespace orvetta {
 
-// Who runs it, from the real uid, which the caller cannot choose.
+// Who runs it, from the real uid and groups, which the caller cannot choose.
 struct HelperCaller {
     uid_t uid = 0;
     std::string login;
+    bool keepsRecord = false; // root, or in the keepers' group
+    std::string keepersGroup; // that group's name, when there is one
+    std::string keepersNote;  // why the keepers' file was not trusted, if so
 };
 
 struct HelperReply {

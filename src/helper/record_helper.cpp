@@ -4,11 +4,14 @@
 // Installed set-group-id games, it is the only writer of a directory that only
 // root may change; the game runs it to read the record and to save a new one
 // (helper_command.h says what it does with its arguments and input).
+// Root and the teachers the administrator named (record_keepers.h) may also
+// read the history and reset the record.
 // Anyone may run it and save any score: what it guarantees is that every
 // change is made whole, under the lock, and named in the history with the
 // login of the real user, which the caller cannot choose.
 // Nothing it is given changes where the record lives.
 #include "helper/helper_command.h"
+#include "helper/record_keepers.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -47,13 +50,18 @@ void startClean()
         ::signal(stop, SIG_IGN);
 }
 
-// Who runs this, from the real uid, which the caller cannot choose.
-std::string realLogin()
+// Who runs this, from the real uid and groups, which the caller cannot choose.
+HelperCaller realCaller()
 {
-    const uid_t uid = ::getuid();
-    if (const passwd* entry = ::getpwuid(uid))
-        return entry->pw_name;
-    return "uid " + std::to_string(uid);
+    HelperCaller caller;
+    caller.uid = ::getuid();
+    const passwd* entry = ::getpwuid(caller.uid);
+    caller.login = entry ? entry->pw_name : "uid " + std::to_string(caller.uid);
+    const RecordKeepers keepers = readRecordKeepers(ORVETTA_KEEPERS_FILE);
+    caller.keepersGroup = keepers.group ? keepers.groupName : "";
+    caller.keepersNote = keepers.note;
+    caller.keepsRecord = caller.uid == 0 || (keepers.group && callerIsInGroup(*keepers.group));
+    return caller;
 }
 
 std::optional<std::string> readName()
@@ -84,9 +92,8 @@ bool writeOut(const std::string& bytes)
 int main(int argc, char* argv[])
 {
     startClean();
-    const HelperReply reply =
-        runRecordHelper({argv + 1, argv + argc}, {::getuid(), realLogin()}, ORVETTA_RECORD_DIRECTORY,
-                        StoreOwner{0, static_cast<unsigned>(::getegid())}, readName);
+    const HelperReply reply = runRecordHelper({argv + 1, argv + argc}, realCaller(), ORVETTA_RECORD_DIRECTORY,
+                                              StoreOwner{0, static_cast<unsigned>(::getegid())}, readName);
     std::fwrite(reply.errors.data(), 1, reply.errors.size(), stderr);
     if (!writeOut(reply.output) && reply.outputIsTheResult)
         return static_cast<int>(StoreFailure::Io);

@@ -162,7 +162,7 @@ std::optional<KeptSave> decodeKeptSave(std::string_view entry)
         return std::nullopt;
     KeptSave save{static_cast<long long>(when), std::string(content->substr(0, loginEnd)), {}};
     const auto pair = unframePair(content->substr(loginEnd + 1));
-    if (!pair || !isSavedPair(*pair, NameEncoding::Utf8))
+    if (!pair || !(isSavedPair(*pair, NameEncoding::Utf8) || *pair == RecordPair{}))
         return std::nullopt;
     save.pair = *pair;
     return save;

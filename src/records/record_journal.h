@@ -34,7 +34,8 @@ std::string encodeJournal(const JournaledChange& change);
 // comes back without a line.
 std::optional<JournaledChange> decodeJournal(std::string_view journal, NameEncoding encoding);
 
-// A save that could not wait for the lock, kept until someone holds it.
+// A save that could not wait for the lock, kept until someone holds it; with
+// the empty pair, a reset.
 struct KeptSave {
     long long when = 0; // seconds since the epoch
     std::string saver;  // the login name of whoever saved it
@@ -49,7 +50,7 @@ std::string encodeTrimmedHistory(std::string_view lines);
 std::optional<std::string_view> decodeTrimmedHistory(std::string_view trimmed);
 
 std::string encodeKeptSave(const KeptSave& save);
-// Nothing for an entry cut short, changed, or holding lines no save writes.
+// Nothing for an entry cut short, changed, or holding lines no save or reset writes.
 std::optional<KeptSave> decodeKeptSave(std::string_view entry);
 
 } // namespace orvetta

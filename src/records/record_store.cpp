@@ -4,12 +4,13 @@
 #include "records/record_history.h"
 #include "records/record_journal.h"
 
+#include <algorithm>
 #include <ctime>
 #include <string>
 
 namespace orvetta {
 
-StoreResult<bool> RecordFiles::keep(const std::string&, const std::function<bool(std::string_view)>&)
+StoreResult<bool> RecordFiles::keep(const std::string&, const std::function<bool(std::string_view)>&, KeptKind)
 {
     return {std::nullopt, {{}, "un'altra partita sta salvando il record da troppo tempo", StoreFailure::Busy}};
 }
@@ -40,6 +41,11 @@ StoreProblem RecordFiles::keepOthersOut(std::chrono::milliseconds)
 }
 
 std::optional<EndedHolder> RecordFiles::endLockHolder()
+{
+    return std::nullopt;
+}
+
+std::optional<EndedHolder> RecordFiles::lockHolder()
 {
     return std::nullopt;
 }
@@ -124,28 +130,40 @@ Change replaceIfBeaten(RecordFiles& files, const RecordPair& pair, std::string_v
     return replace(files, pair, *current.value, saver, action);
 }
 
-// The record once the waiting saves are applied to `pair`.
+bool isReset(const KeptSave& save)
+{
+    return save.pair == RecordPair{};
+}
+
+// The record once the waiting saves and resets are applied to `pair`, oldest first.
 RecordPair withWaiting(RecordPair pair, const std::vector<KeptEntry>& entries)
 {
     for (const KeptEntry& entry : entries)
         if (const auto save = decodeKeptSave(entry.bytes);
-            save && recordValue(save->pair.score) > recordValue(pair.score))
+            save && (isReset(*save) || recordValue(save->pair.score) > recordValue(pair.score)))
             pair = save->pair;
     return pair;
 }
 
 // Under the lock: each waiting save, oldest first, is applied if it still
-// beats the record, then forgotten; one that is not a whole entry is only
-// forgotten.
+// beats the record, and each waiting reset empties it, then each is
+// forgotten; one that is not a whole entry is only forgotten.
 StoreProblem applyKept(RecordFiles& files)
 {
     const auto entries = files.claimKept();
     if (!entries)
         return entries.problem;
     for (const KeptEntry& entry : *entries.value) {
-        if (const auto save = decodeKeptSave(entry.bytes))
+        if (const auto save = decodeKeptSave(entry.bytes); save && isReset(*save)) {
+            const auto current = readFiles(files);
+            if (!current)
+                return current.problem;
+            if (StoreProblem problem = replace(files, {}, *current.value, save->saver, "reset").problem)
+                return problem;
+        } else if (save) {
             if (StoreProblem problem = replaceIfBeaten(files, save->pair, save->saver, "kept save").problem)
                 return problem;
+        }
         if (StoreProblem problem = files.forget(entry.id))
             return problem;
     }
@@ -160,9 +178,16 @@ StoreProblem settle(RecordFiles& files)
     return applyKept(files);
 }
 
+struct Peeked {
+    RecordPair pair;
+    // Waiting saves a waiting reset came after: they no longer count.
+    std::vector<std::string> overtaken;
+    bool operator==(const Peeked&) const = default;
+};
+
 // Without the lock: what the record is while whoever holds the lock is at it
-// or stopped: the journal's pair or the files', and the waiting saves.
-StoreResult<RecordPair> peek(RecordFiles& files)
+// or stopped: the journal's pair or the files', and the waiting saves and resets.
+StoreResult<Peeked> peek(RecordFiles& files)
 {
     const auto journal = files.read(StoreFile::Journal);
     if (!journal)
@@ -173,18 +198,25 @@ StoreResult<RecordPair> peek(RecordFiles& files)
     if (!pair) {
         const auto onDisk = readFiles(files);
         if (!onDisk)
-            return onDisk;
+            return {std::nullopt, onDisk.problem};
         pair = *onDisk.value;
     }
     const auto waiting = files.kept();
     if (!waiting)
         return {std::nullopt, waiting.problem};
-    return {withWaiting(*pair, *waiting.value), {}};
+    Peeked peeked{withWaiting(*pair, *waiting.value), {}};
+    std::size_t lastReset = 0;
+    for (std::size_t i = 0; i < waiting.value->size(); ++i)
+        if (const auto save = decodeKeptSave((*waiting.value)[i].bytes); save && isReset(*save))
+            lastReset = i;
+    for (std::size_t i = 0; i < lastReset; ++i)
+        peeked.overtaken.push_back((*waiting.value)[i].bytes);
+    return {std::move(peeked), {}};
 }
 
 // Keeps everyone else out of the lock, then takes it, ending each holder but
-// root's that does not let go meanwhile; gives up on root's own holder, and on
-// one that is still there after its SIGKILL (`stuck`).
+// root's that does not let go meanwhile; gives up on a holder it may not end,
+// and on one that is still there after its SIGKILL (`stuck`).
 StoreProblem lockEndingHolders(RecordFiles& files, std::vector<EndedHolder>& ended, bool& stuck)
 {
     if (StoreProblem problem = files.keepOthersOut(saveLockWait))
@@ -201,8 +233,8 @@ StoreProblem lockEndingHolders(RecordFiles& files, std::vector<EndedHolder>& end
             return locking;
         } else if (holder) {
             ended.push_back(*holder);
-        } else if (std::chrono::steady_clock::now() > giveUp) {
-            return locking;
+        } else if (files.lockHolder() || std::chrono::steady_clock::now() > giveUp) {
+            return locking; // a holder this process may not end
         }
     }
 }
@@ -241,6 +273,23 @@ StoreProblem emptyRecord(RecordFiles& files, std::string_view saver, const std::
     return replace(files, {}, *current.value, saver, "reset").problem;
 }
 
+// Without the lock, whose holder this process may not end: the reset waits
+// beside the record, newer than every save waiting there, and the record
+// reads as empty from now on.
+void waitBesideHolder(RecordFiles& files, std::string_view saver, ResetOutcome& outcome)
+{
+    const KeptSave reset{static_cast<long long>(std::time(nullptr)), std::string(saver), {}};
+    const auto kept = files.keep(
+        encodeKeptSave(reset), [](std::string_view) { return false; }, KeptKind::Reset);
+    if (!kept) {
+        if (!kept.problem.path.empty())
+            outcome.problem = kept.problem;
+        return;
+    }
+    outcome.waitsFor = files.lockHolder();
+    outcome.problem = {};
+}
+
 } // namespace
 
 StoreResult<RecordPair> readRecord(RecordFiles& files)
@@ -258,9 +307,9 @@ StoreResult<RecordPair> readRecord(RecordFiles& files)
         const auto first = peek(files);
         const auto second = peek(files);
         if (!first || !second)
-            return first ? second : first;
+            return {std::nullopt, first ? second.problem : first.problem};
         if (*first.value == *second.value)
-            return first;
+            return {first.value->pair, {}};
     }
     return {std::nullopt, locking};
 }
@@ -284,13 +333,18 @@ StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, 
         // Whoever holds the lock may be stopped for good: the save waits for
         // the next holder, unless it already lost to the record as readers see it.
         const auto current = peek(files);
-        if (current && recordValue(current.value->score) >= value)
+        if (current && recordValue(current.value->pair.score) >= value)
             return {SaveVerdict::NotARecord, {}};
+        const std::vector<std::string> overtaken = current ? current.value->overtaken : std::vector<std::string>{};
         const KeptSave save{static_cast<long long>(std::time(nullptr)), std::string(saver), pair};
-        const auto kept = files.keep(encodeKeptSave(save), [value](std::string_view waiting) {
-            const auto older = decodeKeptSave(waiting);
-            return older && recordValue(older->pair.score) >= value;
-        });
+        const auto kept = files.keep(
+            encodeKeptSave(save),
+            [value, &overtaken](std::string_view waiting) {
+                const auto older = decodeKeptSave(waiting);
+                return older && recordValue(older->pair.score) >= value
+                       && std::find(overtaken.begin(), overtaken.end(), waiting) == overtaken.end();
+            },
+            KeptKind::Save);
         if (!kept)
             return {std::nullopt, kept.problem.path.empty() ? locking : kept.problem};
         return {*kept.value ? SaveVerdict::Kept : SaveVerdict::NotARecord, {}};
@@ -320,6 +374,8 @@ ResetOutcome resetRecord(RecordFiles& files, std::string_view saver)
         if (stuck) {
             noteEnded(files, saver, outcome.ended);
             noteFailure();
+        } else if (outcome.problem.kind == StoreFailure::Busy) {
+            waitBesideHolder(files, saver, outcome);
         }
         files.unlock();
         return outcome;

@@ -54,6 +54,9 @@ enum class SaveVerdict {
 
 enum class StoreFile { Score, Holder, Journal };
 
+// Each player has a place for one waiting save and one waiting reset.
+enum class KeptKind { Save, Reset };
+
 struct KeptEntry {
     std::string id; // what the layout keeps it under
     std::string bytes;
@@ -81,12 +84,13 @@ public:
     virtual StoreProblem write(StoreFile file, const std::string& bytes) = 0;
     virtual NameEncoding nameEncoding() const { return NameEncoding::Utf8; }
 
-    // Saves that could not wait for the lock, at most one a player, so that
-    // nobody can crowd out the others. Without the lock: `entry` becomes this
-    // player's waiting save, on disk when it returns, unless `stands` says
-    // the one already waiting stands (then false). A layout with nowhere to
-    // keep them refuses as Busy.
-    virtual StoreResult<bool> keep(const std::string& entry, const std::function<bool(std::string_view)>& stands);
+    // Saves and resets that could not wait for the lock, at most one of each
+    // a player, so that nobody can crowd out the others. Without the lock:
+    // `entry` becomes this player's waiting one of its kind, on disk when it
+    // returns, unless `stands` says the one already waiting stands (then
+    // false). A layout with nowhere to keep them refuses as Busy.
+    virtual StoreResult<bool> keep(const std::string& entry, const std::function<bool(std::string_view)>& stands,
+                                   KeptKind kind);
     // Without the lock: every waiting save, as a reader sees them, oldest first.
     virtual StoreResult<std::vector<KeptEntry>> kept();
     // Under the lock: the waiting saves, oldest first, taken over to be
@@ -103,9 +107,11 @@ public:
     // reads that would wait for it go on without it. Waits at most `wait`
     // for another process that keeps others out.
     virtual StoreProblem keepOthersOut(std::chrono::milliseconds wait);
-    // Ends the process that holds the lock, unless it is root's, and says
-    // which, and whether it is gone.
+    // Ends the process that holds the lock, unless it is root's or this
+    // process may not signal it, and says which, and whether it is gone.
     virtual std::optional<EndedHolder> endLockHolder();
+    // The process that holds the lock, left as it is.
+    virtual std::optional<EndedHolder> lockHolder();
 };
 
 // Long enough for any save on a busy disk; a holder stopped for longer cannot
@@ -130,6 +136,10 @@ StoreResult<SaveVerdict> saveRecord(RecordFiles& files, std::string_view score, 
 
 struct ResetOutcome {
     std::vector<EndedHolder> ended; // also when the reset failed
+    // The holder of the lock it could not end: the reset waits beside the
+    // record, every read counts it at once, and whoever next takes the lock
+    // writes it.
+    std::optional<EndedHolder> waitsFor;
     StoreProblem problem;
     explicit operator bool() const { return !problem; }
 };
@@ -137,8 +147,9 @@ struct ResetOutcome {
 // Empties the record and drops the saves kept for it. Meanwhile nobody else
 // takes the lock, and every process but root's that holds it without letting
 // go is ended, however many there are; the history names each, in a line of
-// its own. Gives up on root's own holder, and on one that outlives its
-// SIGKILL, which the problem and the history then name.
+// its own. A holder this process may not end (a teacher's reset, root's own
+// holder) leaves the reset waiting beside the record. Gives up on one that
+// outlives its SIGKILL, which the problem and the history then name.
 ResetOutcome resetRecord(RecordFiles& files, std::string_view saver);
 
 } // namespace orvetta

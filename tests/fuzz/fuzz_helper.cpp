@@ -38,7 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::putFile("fraprod.kept/user-" + std::to_string(4000 + i), fields['k'][i]);
 
     const std::vector<std::string>& arguments = fields['a'];
-    const HelperCaller caller = fields.count('r') ? HelperCaller{0, "root"} : HelperCaller{4242, "martina"};
+    HelperCaller caller;
+    if (fields.count('r'))
+        caller.login = "root", caller.keepsRecord = true;
+    else
+        caller.uid = 4242, caller.login = "martina";
     const HelperReply reply = runRecordHelper(arguments, caller, fuzz::scratchDirectory(), fuzz::scratchOwner,
                                               [&] { return std::optional<std::string>(all('i')); });
 

@@ -32,8 +32,16 @@ constexpr std::string_view userLockPrefix = "lock-";
 constexpr std::string_view unfinishedPrefix = ".new-";
 // Saves kept by earlier versions, applied like the others.
 constexpr std::string_view legacyKeptPrefix = "save-";
+// After the user id, in the names of a player's waiting reset.
+constexpr std::string_view resetSuffix = "-reset";
 // Far beyond any entry a save writes.
 constexpr long long maxKeptEntryBytes = 16 * 1024;
+
+std::string loginOf(uid_t uid)
+{
+    const passwd* entry = ::getpwuid(uid);
+    return entry ? std::string(entry->pw_name) : "uid " + std::to_string(uid);
+}
 
 } // namespace
 
@@ -148,10 +156,17 @@ std::optional<EndedHolder> PosixRecordFiles::endLockHolder()
     const auto killed = endRecordLockHolder(lock_);
     if (!killed)
         return std::nullopt;
-    const uid_t uid = killed->holder.uid;
-    const passwd* entry = ::getpwuid(uid);
-    return EndedHolder{killed->holder.pid, entry ? std::string(entry->pw_name) : "uid " + std::to_string(uid),
-                       killed->gone};
+    return EndedHolder{killed->holder.pid, loginOf(killed->holder.uid), killed->gone};
+}
+
+std::optional<EndedHolder> PosixRecordFiles::lockHolder()
+{
+    if (openLockFile())
+        return std::nullopt;
+    const auto holder = lockHolderOf(lock_, recordLockByte);
+    if (!holder)
+        return std::nullopt;
+    return EndedHolder{holder->pid, loginOf(holder->uid), false};
 }
 
 StoreResult<std::string> PosixRecordFiles::read(StoreFile file)
@@ -210,7 +225,8 @@ std::vector<std::string> namesIn(int directory, std::initializer_list<std::strin
 
 } // namespace
 
-StoreResult<bool> PosixRecordFiles::keep(const std::string& entry, const std::function<bool(std::string_view)>& stands)
+StoreResult<bool> PosixRecordFiles::keep(const std::string& entry, const std::function<bool(std::string_view)>& stands,
+                                         KeptKind kind)
 {
     const std::string directory = pathOf(std::string(keptDirectoryName));
     // A layout without the place: the save fails as the lock did.
@@ -240,14 +256,15 @@ StoreResult<bool> PosixRecordFiles::keep(const std::string& entry, const std::fu
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 
-    const std::string waitingName = std::string(waitingPrefix) + user;
+    const std::string slot = user + std::string(kind == KeptKind::Reset ? resetSuffix : "");
+    const std::string waitingName = std::string(waitingPrefix) + slot;
     Descriptor waiting(::openat(dir.get(), waitingName.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (waiting.get() >= 0 && ::fstat(waiting.get(), &info) == 0 && S_ISREG(info.st_mode))
         if (const auto older = readAll(waiting.get(), waitingName, maxKeptEntryBytes); older && stands(*older.value))
             return {false, {}};
 
     // Written whole under a name of the player's own, then renamed into place.
-    const std::string unfinished = std::string(unfinishedPrefix) + user;
+    const std::string unfinished = std::string(unfinishedPrefix) + slot;
     Descriptor fd(
         ::openat(dir.get(), unfinished.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0640));
     // Readable by the group: the next holder of the lock may be another player's helper.

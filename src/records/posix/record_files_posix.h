@@ -13,7 +13,7 @@ namespace orvetta {
 // The record files of `directory` on POSIX, and what both layouts of them
 // share (protected_record_files.h and own_record_files.h say how they differ):
 // the lock, reading, and the saves kept while the lock stays taken, which go
-// to the subdirectory fraprod.kept, one a player (by user id), written whole
+// to the subdirectory fraprod.kept, one of each kind a player (by user id), written whole
 // and then renamed into place, and renamed again when the holder of the lock
 // takes them over.
 //
@@ -28,12 +28,14 @@ public:
     StoreProblem lock(std::chrono::milliseconds wait) override;
     void unlock() override;
     StoreResult<std::string> read(StoreFile file) override;
-    StoreResult<bool> keep(const std::string& entry, const std::function<bool(std::string_view)>& stands) override;
+    StoreResult<bool> keep(const std::string& entry, const std::function<bool(std::string_view)>& stands,
+                           KeptKind kind) override;
     StoreResult<std::vector<KeptEntry>> kept() override;
     StoreResult<std::vector<KeptEntry>> claimKept() override;
     StoreProblem forget(const std::string& id) override;
     StoreProblem keepOthersOut(std::chrono::milliseconds wait) override;
     std::optional<EndedHolder> endLockHolder() override;
+    std::optional<EndedHolder> lockHolder() override;
 
 protected:
     // With an owner, every file must belong to it (openChecked).
