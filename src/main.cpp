@@ -2,14 +2,26 @@
 #include "desktop/DesktopPlatform.h"
 #include "desktop/translations.h"
 #include "game/Tavola.h"
+#include "reset/ResetForm.h"
 #include "window/desktop_style.h"
 
 #ifdef Q_OS_WIN
-#include "desktop/record_reset_windows.h"
+#include "desktop/administrator_windows.h"
 #endif
 
 #include <QApplication>
 #include <QLocale>
+
+namespace {
+
+// What the menu entry "Azzera il record di Orvetta" passes: the reset window instead of a game.
+#ifdef Q_OS_WIN
+const QString resetArgument = QStringLiteral("/reset");
+#else
+const QString resetArgument = QStringLiteral("--reset");
+#endif
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -22,11 +34,18 @@ int main(int argc, char* argv[])
     const orvetta::Translations translations(QLocale::system().uiLanguages());
 
     orvetta::DesktopPlatform platform;
+    if (QApplication::arguments().contains(resetArgument)) {
 #ifdef Q_OS_WIN
-    // The Start-menu entry for teachers: no game, only the reset.
-    if (QApplication::arguments().contains(orvetta::resetArgument))
-        return orvetta::resetAsAdministrator(platform);
+        // An administrator's window, once Windows has the rights; without them
+        // the window shows the record and who may reset it.
+        if (!orvetta::isAdministrator())
+            if (const auto status = orvetta::runAsAdministrator(resetArgument))
+                return *status;
 #endif
+        orvetta::ResetForm reset(platform);
+        reset.Show();
+        return QApplication::exec();
+    }
     orvetta::Tavola tavola(platform);
     tavola.Show();
     return QApplication::exec();

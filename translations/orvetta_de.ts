@@ -27,12 +27,23 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Il record lo può azzerare solo un amministratore del computer.</source>
+        <translation>Nur ein Administrator des Computers kann den Rekord zurücksetzen.</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::RecordDirectory</name>
     <message>
         <source>orvetta: record in %1, perché %2 non si può usare (%3)</source>
         <translation>orvetta: Rekord in %1, weil %2 nicht verwendbar ist (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::RecordKeeping</name>
+    <message>
+        <source>Il record lo possono azzerare solo gli insegnanti e l&apos;amministratore del computer.</source>
+        <translation>Nur die Lehrkräfte und der Administrator des Computers können den Rekord zurücksetzen.</translation>
     </message>
 </context>
 <context>
@@ -140,6 +151,98 @@
     <message>
         <source>è aperto in un altro programma</source>
         <translation>ist in einem anderen Programm geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetForm</name>
+    <message>
+        <source>Il record non si può leggere ora.</source>
+        <translation>Der Rekord kann jetzt nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Il record è vuoto.</source>
+        <translation>Der Rekord ist leer.</translation>
+    </message>
+    <message>
+        <source>Vuoi azzerare il record per tutti i giocatori di questo computer?</source>
+        <translation>Willst du den Rekord für alle Spieler dieses Computers zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>azzeramento</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>azzeramento: terminato il processo %1 di %2</source>
+        <translation>Zurücksetzen: Prozess %1 von %2 beendet</translation>
+    </message>
+    <message>
+        <source>azzeramento non riuscito: %1</source>
+        <translation>Zurücksetzen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Il record è stato azzerato.</source>
+        <translation>Der Rekord wurde zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Il record non è stato azzerato.
+%1: %2</source>
+        <translation>Der Rekord wurde nicht zurückgesetzt.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>È stato terminato il processo %1 di %2, che teneva bloccato il record.</source>
+        <translation>Der Prozess %1 von %2, der den Rekord gesperrt hielt, wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Il processo %1 di %2 tiene bloccato il record: per tutti il record è già vuoto, e sarà scritto appena lo lascia.</source>
+        <translation>Der Prozess %1 von %2 hält den Rekord gesperrt: für alle ist der Rekord schon leer, und er wird geschrieben, sobald der Prozess ihn freigibt.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1 punti, a nome %2.</source>
+        <translation>Der Rekord liegt bei %1 Punkten, aufgestellt von %2.</translation>
+    </message>
+    <message>
+        <source>nuovo record</source>
+        <translation>neuer Rekord</translation>
+    </message>
+    <message>
+        <source>nuovo record, registrato più tardi</source>
+        <translation>neuer Rekord, später eingetragen</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetWindow</name>
+    <message>
+        <source>Azzera il record</source>
+        <translation>Rekord zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Azzera il record di Orvetta</source>
+        <translation>Orvetta-Rekord zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Wer</translation>
+    </message>
+    <message>
+        <source>Cosa</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
     </message>
 </context>
 <context>

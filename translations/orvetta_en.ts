@@ -27,12 +27,23 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Il record lo può azzerare solo un amministratore del computer.</source>
+        <translation>Only an administrator of this computer can reset the record.</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::RecordDirectory</name>
     <message>
         <source>orvetta: record in %1, perché %2 non si può usare (%3)</source>
         <translation>orvetta: record in %1, because %2 cannot be used (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::RecordKeeping</name>
+    <message>
+        <source>Il record lo possono azzerare solo gli insegnanti e l&apos;amministratore del computer.</source>
+        <translation>Only the teachers and the computer&apos;s administrator can reset the record.</translation>
     </message>
 </context>
 <context>
@@ -140,6 +151,98 @@
     <message>
         <source>è aperto in un altro programma</source>
         <translation>is open in another program</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetForm</name>
+    <message>
+        <source>Il record non si può leggere ora.</source>
+        <translation>The record cannot be read now.</translation>
+    </message>
+    <message>
+        <source>Il record è vuoto.</source>
+        <translation>The record is empty.</translation>
+    </message>
+    <message>
+        <source>Vuoi azzerare il record per tutti i giocatori di questo computer?</source>
+        <translation>Do you want to reset the record for every player of this computer?</translation>
+    </message>
+    <message>
+        <source>azzeramento</source>
+        <translation>reset</translation>
+    </message>
+    <message>
+        <source>azzeramento: terminato il processo %1 di %2</source>
+        <translation>reset: ended process %1 of %2</translation>
+    </message>
+    <message>
+        <source>azzeramento non riuscito: %1</source>
+        <translation>failed reset: %1</translation>
+    </message>
+    <message>
+        <source>Il record è stato azzerato.</source>
+        <translation>The record has been reset.</translation>
+    </message>
+    <message>
+        <source>Il record non è stato azzerato.
+%1: %2</source>
+        <translation>The record has not been reset.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>È stato terminato il processo %1 di %2, che teneva bloccato il record.</source>
+        <translation>Process %1 of %2, which kept the record locked, has been ended.</translation>
+    </message>
+    <message>
+        <source>Il processo %1 di %2 tiene bloccato il record: per tutti il record è già vuoto, e sarà scritto appena lo lascia.</source>
+        <translation>Process %1 of %2 keeps the record locked: for everyone the record is already empty, and it will be written as soon as that process lets go of it.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1 punti, a nome %2.</source>
+        <translation>The record is %1 points, held by %2.</translation>
+    </message>
+    <message>
+        <source>nuovo record</source>
+        <translation>new record</translation>
+    </message>
+    <message>
+        <source>nuovo record, registrato più tardi</source>
+        <translation>new record, written later</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetWindow</name>
+    <message>
+        <source>Azzera il record</source>
+        <translation>Reset the record</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Azzera il record di Orvetta</source>
+        <translation>Reset the Orvetta record</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Who</translation>
+    </message>
+    <message>
+        <source>Cosa</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
     </message>
 </context>
 <context>

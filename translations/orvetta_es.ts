@@ -27,12 +27,23 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Il record lo può azzerare solo un amministratore del computer.</source>
+        <translation>Solo un administrador del ordenador puede poner a cero el récord.</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::RecordDirectory</name>
     <message>
         <source>orvetta: record in %1, perché %2 non si può usare (%3)</source>
         <translation>orvetta: récord en %1, porque %2 no se puede usar (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::RecordKeeping</name>
+    <message>
+        <source>Il record lo possono azzerare solo gli insegnanti e l&apos;amministratore del computer.</source>
+        <translation>Solo los profesores y el administrador del ordenador pueden poner a cero el récord.</translation>
     </message>
 </context>
 <context>
@@ -140,6 +151,98 @@
     <message>
         <source>è aperto in un altro programma</source>
         <translation>está abierto en otro programa</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetForm</name>
+    <message>
+        <source>Il record non si può leggere ora.</source>
+        <translation>El récord no se puede leer ahora.</translation>
+    </message>
+    <message>
+        <source>Il record è vuoto.</source>
+        <translation>El récord está vacío.</translation>
+    </message>
+    <message>
+        <source>Vuoi azzerare il record per tutti i giocatori di questo computer?</source>
+        <translation>¿Quieres poner a cero el récord para todos los jugadores de este ordenador?</translation>
+    </message>
+    <message>
+        <source>azzeramento</source>
+        <translation>puesta a cero</translation>
+    </message>
+    <message>
+        <source>azzeramento: terminato il processo %1 di %2</source>
+        <translation>puesta a cero: terminado el proceso %1 de %2</translation>
+    </message>
+    <message>
+        <source>azzeramento non riuscito: %1</source>
+        <translation>puesta a cero fallida: %1</translation>
+    </message>
+    <message>
+        <source>Il record è stato azzerato.</source>
+        <translation>El récord se ha puesto a cero.</translation>
+    </message>
+    <message>
+        <source>Il record non è stato azzerato.
+%1: %2</source>
+        <translation>El récord no se ha puesto a cero.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>È stato terminato il processo %1 di %2, che teneva bloccato il record.</source>
+        <translation>Se ha terminado el proceso %1 de %2, que mantenía bloqueado el récord.</translation>
+    </message>
+    <message>
+        <source>Il processo %1 di %2 tiene bloccato il record: per tutti il record è già vuoto, e sarà scritto appena lo lascia.</source>
+        <translation>El proceso %1 de %2 mantiene bloqueado el récord: para todos el récord ya está vacío, y se escribirá en cuanto lo libere.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1 punti, a nome %2.</source>
+        <translation>El récord es de %1 puntos, a nombre de %2.</translation>
+    </message>
+    <message>
+        <source>nuovo record</source>
+        <translation>nuevo récord</translation>
+    </message>
+    <message>
+        <source>nuovo record, registrato più tardi</source>
+        <translation>nuevo récord, registrado más tarde</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetWindow</name>
+    <message>
+        <source>Azzera il record</source>
+        <translation>Poner a cero el récord</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Azzera il record di Orvetta</source>
+        <translation>Poner a cero el récord de Orvetta</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Quién</translation>
+    </message>
+    <message>
+        <source>Cosa</source>
+        <translation>Qué</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nombre</translation>
     </message>
 </context>
 <context>

@@ -27,12 +27,23 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Il record lo può azzerare solo un amministratore del computer.</source>
+        <translation>Seul un administrateur de l&apos;ordinateur peut remettre le record à zéro.</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::RecordDirectory</name>
     <message>
         <source>orvetta: record in %1, perché %2 non si può usare (%3)</source>
         <translation>orvetta: record dans %1, car %2 est inutilisable (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::RecordKeeping</name>
+    <message>
+        <source>Il record lo possono azzerare solo gli insegnanti e l&apos;amministratore del computer.</source>
+        <translation>Seuls les enseignants et l&apos;administrateur de l&apos;ordinateur peuvent remettre le record à zéro.</translation>
     </message>
 </context>
 <context>
@@ -140,6 +151,98 @@
     <message>
         <source>è aperto in un altro programma</source>
         <translation>est ouvert dans un autre programme</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetForm</name>
+    <message>
+        <source>Il record non si può leggere ora.</source>
+        <translation>Le record ne peut pas être lu maintenant.</translation>
+    </message>
+    <message>
+        <source>Il record è vuoto.</source>
+        <translation>Le record est vide.</translation>
+    </message>
+    <message>
+        <source>Vuoi azzerare il record per tutti i giocatori di questo computer?</source>
+        <translation>Tu veux remettre le record à zéro pour tous les joueurs de cet ordinateur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>azzeramento</source>
+        <translation>remise à zéro</translation>
+    </message>
+    <message>
+        <source>azzeramento: terminato il processo %1 di %2</source>
+        <translation>remise à zéro&#xa0;: processus %1 de %2 arrêté</translation>
+    </message>
+    <message>
+        <source>azzeramento non riuscito: %1</source>
+        <translation>échec de la remise à zéro&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Il record è stato azzerato.</source>
+        <translation>Le record a été remis à zéro.</translation>
+    </message>
+    <message>
+        <source>Il record non è stato azzerato.
+%1: %2</source>
+        <translation>Le record n&apos;a pas été remis à zéro.
+%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>È stato terminato il processo %1 di %2, che teneva bloccato il record.</source>
+        <translation>Le processus %1 de %2, qui bloquait le record, a été arrêté.</translation>
+    </message>
+    <message>
+        <source>Il processo %1 di %2 tiene bloccato il record: per tutti il record è già vuoto, e sarà scritto appena lo lascia.</source>
+        <translation>Le processus %1 de %2 bloque le record&#xa0;: pour tous, le record est déjà vide, et il sera écrit dès que ce processus le libérera.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1 punti, a nome %2.</source>
+        <translation>Le record est de %1 points, au nom de %2.</translation>
+    </message>
+    <message>
+        <source>nuovo record</source>
+        <translation>nouveau record</translation>
+    </message>
+    <message>
+        <source>nuovo record, registrato più tardi</source>
+        <translation>nouveau record, enregistré plus tard</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetWindow</name>
+    <message>
+        <source>Azzera il record</source>
+        <translation>Remettre le record à zéro</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Azzera il record di Orvetta</source>
+        <translation>Remettre à zéro le record d&apos;Orvetta</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Qui</translation>
+    </message>
+    <message>
+        <source>Cosa</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>

@@ -27,12 +27,23 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Il record lo può azzerare solo un amministratore del computer.</source>
+        <translation>Rekord lahko ponastavi samo skrbnik računalnika.</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::RecordDirectory</name>
     <message>
         <source>orvetta: record in %1, perché %2 non si può usare (%3)</source>
         <translation>orvetta: rekord v %1, ker %2 ni uporabna (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::RecordKeeping</name>
+    <message>
+        <source>Il record lo possono azzerare solo gli insegnanti e l&apos;amministratore del computer.</source>
+        <translation>Rekord lahko ponastavijo samo učitelji in skrbnik računalnika.</translation>
     </message>
 </context>
 <context>
@@ -140,6 +151,98 @@
     <message>
         <source>è aperto in un altro programma</source>
         <translation>je odprta v drugem programu</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetForm</name>
+    <message>
+        <source>Il record non si può leggere ora.</source>
+        <translation>Rekorda zdaj ni mogoče prebrati.</translation>
+    </message>
+    <message>
+        <source>Il record è vuoto.</source>
+        <translation>Rekord je prazen.</translation>
+    </message>
+    <message>
+        <source>Vuoi azzerare il record per tutti i giocatori di questo computer?</source>
+        <translation>Ali želiš ponastaviti rekord za vse igralce na tem računalniku?</translation>
+    </message>
+    <message>
+        <source>azzeramento</source>
+        <translation>ponastavitev</translation>
+    </message>
+    <message>
+        <source>azzeramento: terminato il processo %1 di %2</source>
+        <translation>ponastavitev: končan proces %1 uporabnika %2</translation>
+    </message>
+    <message>
+        <source>azzeramento non riuscito: %1</source>
+        <translation>ponastavitev ni uspela: %1</translation>
+    </message>
+    <message>
+        <source>Il record è stato azzerato.</source>
+        <translation>Rekord je ponastavljen.</translation>
+    </message>
+    <message>
+        <source>Il record non è stato azzerato.
+%1: %2</source>
+        <translation>Rekord ni ponastavljen.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>È stato terminato il processo %1 di %2, che teneva bloccato il record.</source>
+        <translation>Končan je proces %1 uporabnika %2, ki je zaklepal rekord.</translation>
+    </message>
+    <message>
+        <source>Il processo %1 di %2 tiene bloccato il record: per tutti il record è già vuoto, e sarà scritto appena lo lascia.</source>
+        <translation>Proces %1 uporabnika %2 zaklepa rekord: za vse je rekord že prazen, zapisan pa bo, takoj ko ga proces sprosti.</translation>
+    </message>
+    <message>
+        <source>Il record è di %1 punti, a nome %2.</source>
+        <translation>Rekord je %1 točk, postavil ga je %2.</translation>
+    </message>
+    <message>
+        <source>nuovo record</source>
+        <translation>nov rekord</translation>
+    </message>
+    <message>
+        <source>nuovo record, registrato più tardi</source>
+        <translation>nov rekord, zapisan pozneje</translation>
+    </message>
+</context>
+<context>
+    <name>orvetta::ResetWindow</name>
+    <message>
+        <source>Azzera il record</source>
+        <translation>Ponastavi rekord</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Zapri</translation>
+    </message>
+    <message>
+        <source>Azzera il record di Orvetta</source>
+        <translation>Ponastavi rekord igre Orvetta</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>Kdaj</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Kdo</translation>
+    </message>
+    <message>
+        <source>Cosa</source>
+        <translation>Kaj</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Točke</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Ime</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "seam/record_text.h"
 
 #ifdef Q_OS_WIN
+#include "desktop/administrator_windows.h"
 #include "records/windows/record_files_windows.h"
 #else
 #include "records/posix/own_record_files.h"
@@ -134,6 +135,8 @@ void DesktopPlatform::randomize()
 void DesktopPlatform::useHelper(const QString& helper)
 {
     helper_ = helper;
+    if (const FileResult<RecordPair> record = readThroughHelper(helper))
+        record_ = *record.value;
 }
 
 FileResult<QString> DesktopPlatform::useOwnDirectory(const QString& directory)
@@ -253,6 +256,29 @@ FileResult<SaveVerdict> DesktopPlatform::saveRecord(const QString& score, const 
     if (!saved)
         return {std::nullopt, recordProblem(saved.problem)};
     return {*saved.value, {}};
+}
+
+FileResult<RecordKeeping> DesktopPlatform::recordKeeping()
+{
+    if (!helper_.isEmpty())
+        return keepingThroughHelper(helper_);
+#ifdef Q_OS_WIN
+    // Every player may change the installer's files, and only an administrator may empty them from here.
+    if (preparedRecord_ && !isAdministrator())
+        return {
+            RecordKeeping{false, tr("Il record lo può azzerare solo un amministratore del computer."), std::nullopt},
+            {}};
+#endif
+    return {RecordKeeping{true, {}, std::nullopt}, {}};
+}
+
+ResetReport DesktopPlatform::resetRecord()
+{
+    if (!helper_.isEmpty())
+        return resetThroughHelper(helper_);
+    auto files = recordFilesIn(recordDirectory_, preparedRecord_);
+    const ResetOutcome reset = orvetta::resetRecord(*files, {});
+    return {!reset.problem, reset.problem ? fileProblem(reset.problem) : FileProblem{}, reset.ended, reset.waitsFor};
 }
 
 FileProblem DesktopPlatform::recordProblem(const StoreProblem& problem) const

@@ -34,6 +34,8 @@ public:
     FileOutcome openRecord() override;
     FileResult<QByteArray> readWhole(const QString& path) override;
     FileResult<SaveVerdict> saveRecord(const QString& score, const QString& holder) override;
+    FileResult<RecordKeeping> recordKeeping() override;
+    ResetReport resetRecord() override;
     void beep() override;
     void reportRuntimeError(int number, const QString& description) override;
     void endProgram(int exitStatus) override;
@@ -42,7 +44,8 @@ protected:
     // The record in a directory of the caller's own, read and written by the
     // game itself: for tests and benchmarks.
     FileResult<QString> useOwnDirectory(const QString& directory);
-    // The record through a helper program of the caller's choosing: for tests.
+    // The record through a helper program of the caller's choosing, read
+    // through it at once when it can be: for tests.
     void useHelper(const QString& helper);
 
 private:

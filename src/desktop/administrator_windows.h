@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "seam/Platform.h"
+#include <QString>
 
+#include <optional>
+
+// The record in the Windows directory can be changed by every player; only an
+// administrator may reset it, through the Start-menu entry for teachers.
 namespace orvetta {
 
-// What the installer's Start-menu entry "Azzera il record di Orvetta" passes
-// to orvetta.exe: a teacher's reset instead of a game.
-inline const QString resetArgument = QStringLiteral("/reset");
+// An administrator's full rights, not the filtered ones of a standard start.
+bool isAdministrator();
 
-// Runs as administrator, first asking Windows for the rights by running this
-// program again with them, then resets the Windows directory's record as
-// askAndReset does. The exit status.
-int resetAsAdministrator(Platform& platform);
-
-// Shows the record of `directory` and asks whether to empty it; on Yes
-// empties it under its lock and says how that went. The exit status.
-int askAndReset(Platform& platform, const QString& directory);
+// Runs this program again with `argument` and an administrator's rights,
+// which Windows asks for, and waits for it: its exit status, or nothing when
+// nobody gave the rights.
+std::optional<int> runAsAdministrator(const QString& argument);
 
 } // namespace orvetta

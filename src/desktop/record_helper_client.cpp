@@ -3,6 +3,7 @@
 
 #include "desktop/problem_texts.h"
 #include "records/record_journal.h"
+#include "records/reset_report.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -82,6 +83,39 @@ FileResult<SaveVerdict> saveThroughHelper(const QString& helper, const QByteArra
     if (answer.output == "kept\n")
         return {SaveVerdict::Kept, {}};
     return {std::nullopt, unexpected(helper, answer)};
+}
+
+FileResult<RecordKeeping> keepingThroughHelper(const QString& helper)
+{
+    constexpr int notAllowedStatus = 77;
+    const HelperRun answer = run(helper, {QStringLiteral("history")});
+    if (answer.finished && answer.status == notAllowedStatus)
+        return {RecordKeeping{false,
+                              QCoreApplication::translate(
+                                  "orvetta::RecordKeeping",
+                                  "Il record lo possono azzerare solo gli insegnanti e l'amministratore del computer."),
+                              std::nullopt},
+                {}};
+    if (!answer.finished || answer.status != 0)
+        return {std::nullopt, answer.problem};
+    return {RecordKeeping{true, {}, answer.output}, {}};
+}
+
+ResetReport resetThroughHelper(const QString& helper)
+{
+    const HelperRun answer = run(helper, {QStringLiteral("reset")});
+    ResetReport report;
+    report.done = answer.finished && answer.status == 0;
+    if (!report.done)
+        report.problem = answer.problem;
+    for (const QByteArray& line : answer.output.split('\n'))
+        if (const auto said = parseResetReportLine(line.toStdString())) {
+            if (said->holder.gone)
+                report.ended.push_back(said->holder);
+            else
+                report.waitsFor = said->holder;
+        }
+    return report;
 }
 
 } // namespace orvetta

@@ -9,5 +9,8 @@ namespace orvetta {
 
 FileResult<RecordPair> readThroughHelper(const QString& helper);
 FileResult<SaveVerdict> saveThroughHelper(const QString& helper, const QByteArray& score, const QByteArray& holder);
+// Root and the teachers read the history and may reset; the helper refuses everyone else.
+FileResult<RecordKeeping> keepingThroughHelper(const QString& helper);
+ResetReport resetThroughHelper(const QString& helper);
 
 } // namespace orvetta

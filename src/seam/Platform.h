@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QObject;
 class QWidget;
@@ -59,6 +60,23 @@ struct FileOutcome {
     explicit operator bool() const { return ok; }
 };
 
+// What the record's reset window may show and do for this user.
+struct RecordKeeping {
+    bool mayReset = false;
+    // Who may, said to those who may not.
+    QString whoMayReset;
+    // The history's lines, where the record keeps one and this user may read it.
+    std::optional<QByteArray> history;
+};
+
+struct ResetReport {
+    bool done = false;
+    FileProblem problem;            // why not, when not done
+    std::vector<EndedHolder> ended; // also when not done
+    // A holder that could not be ended: the reset waits beside the record.
+    std::optional<EndedHolder> waitsFor;
+};
+
 // The game's one seam to the outside world. The desktop implementation talks
 // to Qt and the file system; tests script the boxes and use a temporary
 // record directory.
@@ -91,6 +109,10 @@ public:
     // Saves the pair when score beats the record as it stands now, which may
     // be higher than it was at start-up.
     virtual FileResult<SaveVerdict> saveRecord(const QString& score, const QString& holder) = 0;
+    // For the reset window, after recordDirectory.
+    virtual FileResult<RecordKeeping> recordKeeping() = 0;
+    // Empties the record for every player.
+    virtual ResetReport resetRecord() = 0;
 
     virtual void beep() = 0;
     // Shows the report of a failure the game cannot go on from.

@@ -29,4 +29,16 @@ double recordValue(const QString& caption)
     return countedRecord(lenientValue(caption));
 }
 
+QList<HistoryRow> historyRows(const QByteArray& history)
+{
+    QList<HistoryRow> rows;
+    for (const QByteArray& line : history.split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() == 7)
+            rows.prepend({QString::fromUtf8(fields[0]), QString::fromUtf8(fields[1]), QString::fromUtf8(fields[2]),
+                          QString::fromUtf8(fields[3]), QString::fromUtf8(fields[4])});
+    }
+    return rows;
+}
+
 } // namespace orvetta

@@ -4,6 +4,7 @@
 #include "records/record_lines.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace orvetta {
@@ -21,5 +22,15 @@ QString recordCaption(const QByteArray& content);
 
 // The record a caption shows, as a save weighs it.
 double recordValue(const QString& caption);
+
+// A line of the record's history as the reset window shows it.
+struct HistoryRow {
+    QString when, who, what, score, name;
+    bool operator==(const HistoryRow&) const = default;
+};
+
+// The history's lines of seven tab-separated fields, newest first; a line
+// garbled by an older version is left out.
+QList<HistoryRow> historyRows(const QByteArray& history);
 
 } // namespace orvetta
