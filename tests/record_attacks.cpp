@@ -51,7 +51,8 @@ namespace {
 const std::string records = "/var/games/orvetta", programs = "/usr/lib/games/orvetta/",
                   helper = programs + "orvetta-record", saver = programs + "fault_saver",
                   postinst = programs + "postinst";
-constexpr uid_t root = 0, martina = 4242, piero = 4243;
+constexpr uid_t root = 0, martina = 4242, piero = 4243, teacher = 4244;
+constexpr gid_t teachers = 4300; // the teacher's one group besides their own
 int failures = 0;
 // As long as a school's directory makes them: the history must name them whole.
 const auto login = [](uid_t uid) { return std::string(::getpwuid(uid)->pw_name); };
@@ -141,7 +142,7 @@ const auto command = [](uid_t uid, std::vector<std::string> args) {
 };
 
 // A child that runs `body` as `uid` (root's stay root's; a pupil's have no
-// groups, once root moved them into `cgroup` if given), reading `in`, which
+// groups, the teacher's only theirs, once root moved them into `cgroup` if given), reading `in`, which
 // it takes (else /dev/null), writing to memory files, and with none of this
 // program's other descriptors. Root's children each lead a process group,
 // ended whole; a pupil's tool keeps their helpers in its own. Stepped, a
@@ -161,7 +162,9 @@ public:
                 || ::dup2(in < 0 ? ::open("/dev/null", O_RDONLY) : in, 0) < 0 || ::dup2(out_, 1) < 0
                 || ::dup2(err_, 2) < 0 || ::close_range(3, ~0U, 0) || ::prctl(PR_SET_PDEATHSIG, SIGKILL)
                 || std::signal(SIGPIPE, SIG_DFL) == SIG_ERR
-                || (pupil && (::setgroups(0, nullptr) || ::setresgid(uid, uid, uid) || ::setresuid(uid, uid, uid))))
+                || (pupil
+                    && (::setgroups(uid == teacher, &teachers) || ::setresgid(uid, uid, uid)
+                        || ::setresuid(uid, uid, uid))))
                 ::_exit(126);
             const int status = body();
             ::_exit(std::fflush(nullptr) == 0 ? status : 125);
@@ -384,6 +387,54 @@ const auto stopEachHolder = [] {
 };
 
 // ---- The checks, run as root.
+
+// The teachers' group the administrator names reads the history and resets
+// as root does, and the history names the teacher; a pupil is refused, and
+// so is everyone but root when the file that names the group could be
+// another's, or names no group that exists, which the helper says.
+const auto teachersGroup = [] {
+    const std::string trusted = "rm -f $0 $0.real; chmod 755 ${0%/*}; echo teachers=teachers >$0; chmod 644 $0";
+    const std::string keepers = "/etc/orvetta/record.conf";
+    shell(trusted, keepers);
+    ask(piero, "save 300", "Piero");
+    const std::string rootSees = history();
+    const Run seen = ask(teacher, "history"), reset = ask(teacher, "reset"), pupil = ask(martina, "reset");
+    check(seen.status == 0 && seen.out == rootSees && reset.status == 0 && record() == "|"
+              && history("tail -n 1 | cut -f 2,3") == login(teacher) + "\treset\n" && pupil.status == 77
+              && pupil.err.find("gruppo teachers") != std::string::npos,
+          "a teacher reads the history as root does and resets, named in it; a pupil is refused",
+          seen.seen() + "; " + reset.seen() + "; " + pupil.seen());
+    for (const std::string& row :
+         {"chmod 666 $0|record.conf: non è un file che solo root"s, "chown 4244 $0|record.conf: non è"s,
+          "chmod 775 ${0%/*}|/etc/orvetta/: non è"s, "mv $0 $0.real && ln -s $0.real $0|record.conf: non è"s,
+          "echo teachers=nessuno >$0|il gruppo «nessuno» non esiste"s, "echo teachers= >$0|solo root può usare"s}) {
+        const std::vector<std::string> untrusted = split(row, '|'); // how, what the helper says
+        shell(trusted + "; " + untrusted[0], keepers);
+        const Run refused = ask(teacher, "history");
+        check(refused.status == 77 && refused.err.find(untrusted[1]) != std::string::npos,
+              "after '" + untrusted[0] + "' only root may read the history, and the helper says why", refused.seen());
+    }
+    shell(trusted, keepers);
+};
+
+// A teacher's reset cannot end a pupil's holder, stopped or frozen in
+// `cgroup`: it waits beside the record, which every read shows empty at
+// once, and the next holder of the lock writes it, naming the teacher.
+const auto teacherResetWaits = [](const std::string& what, const std::string& cgroup) {
+    ask(root, "reset");
+    Job tool(martina, std::bind(stopHolder, cgroup, 0), -1, cgroup);
+    waitUntil([&] { return !tool.out().empty() || !tool.running(); }, 90s);
+    const pid_t holder = std::atoi(tool.out().c_str());
+    const Run reset = ask(teacher, "reset"), read = ask(piero, "read");
+    const bool gone = ::kill(holder, SIGKILL) == 0 && waitUntil([&] { return stateOf(holder) == '?'; }, 10s);
+    const Run after = ask(piero, "read");
+    check(holder > 0 && reset.status == 0
+              && reset.out.find(cat("il processo ", holder, " di ", login(martina))) != std::string::npos
+              && read.out + after.out == "0 0\n0 0\n" && gone
+              && history("tail -n 1 | cut -f 2,3") == login(teacher) + "\treset\n",
+          "a teacher's reset waits beside a pupil's helper " + what + ", and counts at once",
+          cat(reset.seen(), "; read ", shown(read.out), " then ", shown(after.out), gone ? "" : "; not gone"));
+};
 
 // Every way round the helper fails; the game's own path saves; names of
 // characters that show nothing are stored as blanks; what the helper refuses.
@@ -625,6 +676,9 @@ const auto stoppedHolders = [] {
         std::puts("skipped: a holder frozen in a cgroup, as no cgroup2 is mounted writable here");
     else
         holderEnded("frozen holding the lock", cgroup, 0, 10000, [] {});
+    teacherResetWaits("stopped holding the lock", {});
+    if (!cgroup.empty())
+        teacherResetWaits("frozen holding the lock", cgroup);
     const std::string remove = "echo 0 >$0/frozen/cgroup.freeze; rmdir $0/frozen; rmdir $0 && echo gone";
     waitUntil([&] { return cgroup.empty() || shell(remove, cgroup) == "gone\n"; }, 5s);
 
@@ -802,6 +856,7 @@ int main()
     plants();
     heldLock();
     hostile();
+    teachersGroup();
     stoppedHolders();
     historyLimits();
     upgrades(laidOut, outsideBefore);

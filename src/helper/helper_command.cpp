@@ -56,9 +56,10 @@ HelperReply runRecordHelper(const std::vector<std::string>& arguments, const Hel
     if (forKeepers && !caller.keepsRecord)
         return {notAllowedStatus,
                 {},
-                "orvetta-record: solo root"
-                    + (caller.keepersGroup.empty() ? "" : " e i membri del gruppo " + caller.keepersGroup)
-                    + " possono usare «" + command + "»\n" + note};
+                (caller.keepersGroup.empty()
+                     ? "orvetta-record: solo root può usare «"
+                     : "orvetta-record: solo root e i membri del gruppo " + caller.keepersGroup + " possono usare «")
+                    + command + "»\n" + note};
     if (const StoreProblem problem = checkDirectory(directory, owner))
         return refusal(problem);
     ProtectedRecordFiles files(directory, owner);
