@@ -23,6 +23,8 @@ void ResetForm::Show()
     connect(form_, &ResetWindow::closedByUser, this, &ResetForm::cmdClose_Click);
     Form_Load();
     form_->show();
+    // The keyboard on the reset, whose question defaults to No; else on Close.
+    (form_->cmdReset->isVisible() && form_->cmdReset->isEnabled() ? form_->cmdReset : form_->cmdClose)->setFocus();
 }
 
 void ResetForm::Form_Load()

@@ -30,6 +30,8 @@ ResetWindow::ResetWindow()
     grdHistory->horizontalHeader()->setStretchLastSection(true);
     grdHistory->setWordWrap(false);
 
+    cmdClose->setShortcut(Qt::Key_Escape);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdReset);
