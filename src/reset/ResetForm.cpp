@@ -22,6 +22,7 @@ void ResetForm::Show()
     connect(form_->cmdClose, &QPushButton::clicked, this, &ResetForm::cmdClose_Click);
     connect(form_, &ResetWindow::closedByUser, this, &ResetForm::cmdClose_Click);
     Form_Load();
+    form_->fitContents();
     form_->show();
     // The keyboard on the reset, whose question defaults to No; else on Close.
     (form_->cmdReset->isVisible() && form_->cmdReset->isEnabled() ? form_->cmdReset : form_->cmdClose)->setFocus();
@@ -95,6 +96,7 @@ void ResetForm::cmdReset_Click()
     exitStatus_ = report.done ? EXIT_SUCCESS : EXIT_FAILURE;
     showRecord();
     form_->lblMessage->setText(outcomeText(report));
+    form_->fitContents();
 }
 
 void ResetForm::cmdClose_Click()

@@ -41,7 +41,16 @@ ResetWindow::ResetWindow()
     layout->addWidget(grdHistory, 1);
     layout->addWidget(lblMessage);
     layout->addLayout(buttons);
-    resize(720, 440);
+    layout->addStretch(); // under the buttons when there is no history to fill the window
+    setMinimumWidth(520);
+}
+
+void ResetWindow::fitContents()
+{
+    if (grdHistory->isVisibleTo(this))
+        resize(qMax(width(), 760), qMax(height(), 460));
+    else
+        adjustSize();
 }
 
 void ResetWindow::closeEvent(QCloseEvent* event)

@@ -22,6 +22,9 @@ public:
     QPushButton* cmdReset;
     QPushButton* cmdClose;
 
+    // Room for the history when it is shown; otherwise no more than the rest needs.
+    void fitContents();
+
 signals:
     void closedByUser();
 
