@@ -627,6 +627,7 @@ private slots:
         QVERIFY2(reset && reset.ended.empty() && reset.waitsFor, reset.problem.reason.c_str());
         QCOMPARE(reset.waitsFor->pid, holder.processId());
         QCOMPARE(*readRecord(files).value, RecordPair{});
+        QVERIFY(files.history().value->ends_with("\tmaestra\twaiting reset\t\t\t\t\n"));
         QCOMPARE(saveRecord(files, "300", "Ciro", "leo").value, SaveVerdict::Kept);
         QCOMPARE(*readRecord(files).value, (RecordPair{"300\r\n", "Ciro\r\n"}));
 

@@ -209,6 +209,10 @@
         <source>nuovo record, registrato più tardi</source>
         <translation>neuer Rekord, später eingetragen</translation>
     </message>
+    <message>
+        <source>azzeramento, da scrivere appena il record è libero</source>
+        <translation>Zurücksetzen, wird eingetragen, sobald der Rekord frei ist</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetWindow</name>

@@ -209,6 +209,10 @@
         <source>nuovo record, registrato più tardi</source>
         <translation>new record, written later</translation>
     </message>
+    <message>
+        <source>azzeramento, da scrivere appena il record è libero</source>
+        <translation>reset, to be written as soon as the record is free</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetWindow</name>

@@ -209,6 +209,10 @@
         <source>nuovo record, registrato più tardi</source>
         <translation>nuevo récord, registrado más tarde</translation>
     </message>
+    <message>
+        <source>azzeramento, da scrivere appena il record è libero</source>
+        <translation>puesta a cero, se escribirá en cuanto el récord esté libre</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetWindow</name>

@@ -209,6 +209,10 @@
         <source>nuovo record, registrato più tardi</source>
         <translation>nouveau record, enregistré plus tard</translation>
     </message>
+    <message>
+        <source>azzeramento, da scrivere appena il record è libero</source>
+        <translation>remise à zéro, à écrire dès que le record sera libre</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetWindow</name>

@@ -209,6 +209,10 @@
         <source>nuovo record, registrato più tardi</source>
         <translation>nov rekord, zapisan pozneje</translation>
     </message>
+    <message>
+        <source>azzeramento, da scrivere appena il record è libero</source>
+        <translation>ponastavitev, zapisana bo, takoj ko bo rekord prost</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetWindow</name>

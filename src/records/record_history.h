@@ -10,8 +10,9 @@
 // The history of every change to the machine-wide record, so that a forged
 // score can be traced to whoever saved it. One line a change, its fields
 // separated by tabs: local time, login name, what happened ("save", "kept
-// save" for one that waited for the lock, "reset"), the score and name saved,
-// the score and name it replaced.
+// save" for one that waited for the lock, "reset", and, in what `history`
+// shows only, "waiting reset" for one that waits for the lock), the score and
+// name saved, the score and name it replaced.
 namespace orvetta {
 
 // Past this the history is trimmed to about half of it (trimmedHistory).

@@ -114,6 +114,8 @@ QString ResetForm::actionText(const QString& action) const
         return tr("nuovo record, registrato più tardi");
     if (action == QLatin1String("reset"))
         return tr("azzeramento");
+    if (action == QLatin1String("waiting reset"))
+        return tr("azzeramento, da scrivere appena il record è libero");
     if (const QRegularExpressionMatch match = ended.match(action); match.hasMatch())
         return tr("azzeramento: terminato il processo %1 di %2").arg(match.captured(1), match.captured(2));
     if (action.startsWith(failed))

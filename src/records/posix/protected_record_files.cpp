@@ -146,6 +146,12 @@ StoreResult<std::string> ProtectedRecordFiles::history()
         if (const auto change = decodeJournal(*journal.value, nameEncoding());
             change && !change->historyLine.empty() && !endsWithLine(*lines, change->historyLine))
             *lines += change->historyLine;
+    // A reset waiting beside the record counts already; its own line comes
+    // when the next holder of the lock writes it.
+    if (const auto waiting = kept())
+        for (const KeptEntry& entry : *waiting.value)
+            if (const auto reset = decodeKeptSave(entry.bytes); reset && reset->pair == RecordPair{})
+                *lines += historyLine(reset->when, reset->saver, "waiting reset", {}, {});
     return {std::move(lines), {}};
 }
 
