@@ -22,7 +22,6 @@
 #include <fstream>
 #include <functional>
 #include <grp.h>
-#include <iterator>
 #include <memory>
 #include <pwd.h>
 #include <random>
@@ -62,9 +61,13 @@ const auto cat = [](const auto&... parts) {
     (text << ... << parts);
     return text.str();
 };
+// A file of /proc whose process ends while it is read fails the read (ESRCH):
+// then what was read, which the stream's own error handling keeps.
 const auto textOf = [](const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
 };
 const auto writeTo = [](const std::string& path, const std::string& text) {
     return static_cast<bool>(std::ofstream(path, std::ios::binary) << text << std::flush);
