@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #else
+#include "helper/record_keepers.h"
 #include "records/record_history.h"
 #include "records/record_journal.h"
 #include <grp.h>
@@ -608,6 +609,23 @@ private slots:
         for (QProcess& holder : holders)
             QVERIFY(holder.waitForFinished(30000) && holder.exitStatus() == QProcess::CrashExit);
         QCOMPARE(*readRecord(files).value, RecordPair{});
+    }
+
+    // The teachers' file is trusted only in a directory of root's, not
+    // through a link to one.
+    void theTeachersFileThroughALink()
+    {
+        QTemporaryDir dir;
+        const QString real = dir.filePath(QStringLiteral("real")), link = dir.filePath(QStringLiteral("link"));
+        QVERIFY(QDir().mkdir(real) && QFile::link(real, link));
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QFile file(real + QStringLiteral("/record.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("teachers=root\n") == 14);
+        file.close();
+        const RecordKeepers trusted = readRecordKeepers(file.fileName().toStdString());
+        QCOMPARE(trusted.group, ::geteuid() == 0 ? std::optional<gid_t>(0) : std::nullopt);
+        const RecordKeepers linked = readRecordKeepers((link + QStringLiteral("/record.conf")).toStdString());
+        QVERIFY(!linked.group && linked.note.find("non è un file che solo root") != std::string::npos);
     }
 
     // A reset that may not end the stopped holder waits beside the record:

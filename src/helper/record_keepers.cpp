@@ -31,7 +31,9 @@ std::string notTrusted(const std::string& path)
 
 RecordKeepers readRecordKeepers(const std::string& path)
 {
-    const std::string directory = path.substr(0, path.rfind('/') + 1);
+    // Without a trailing slash, which would make lstat follow a link.
+    const std::size_t slash = path.rfind('/');
+    const std::string directory = slash == 0 ? "/" : path.substr(0, slash);
     struct stat info = {};
     if (::lstat(directory.c_str(), &info) != 0)
         return {};
