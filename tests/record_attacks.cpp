@@ -409,7 +409,8 @@ const auto teachersGroup = [] {
           seen.seen() + "; " + reset.seen() + "; " + pupil.seen());
     for (const std::string& row :
          {"chmod 666 $0|record.conf: non è un file che solo root"s, "chown 4244 $0|record.conf: non è"s,
-          "chmod 775 ${0%/*}|/etc/orvetta/: non è"s, "mv $0 $0.real && ln -s $0.real $0|record.conf: non è"s,
+          "chmod 775 ${0%/*}|/etc/orvetta: non è una cartella"s,
+          "mv $0 $0.real && ln -s $0.real $0|record.conf: non è"s,
           "echo teachers=nessuno >$0|il gruppo «nessuno» non esiste"s, "echo teachers= >$0|solo root può usare"s}) {
         const std::vector<std::string> untrusted = split(row, '|'); // how, what the helper says
         shell(trusted + "; " + untrusted[0], keepers);

@@ -625,7 +625,7 @@ private slots:
         const RecordKeepers trusted = readRecordKeepers(file.fileName().toStdString());
         QCOMPARE(trusted.group, ::geteuid() == 0 ? std::optional<gid_t>(0) : std::nullopt);
         const RecordKeepers linked = readRecordKeepers((link + QStringLiteral("/record.conf")).toStdString());
-        QVERIFY(!linked.group && linked.note.find("non è un file che solo root") != std::string::npos);
+        QVERIFY(!linked.group && linked.note.find("non è una cartella che solo root") != std::string::npos);
     }
 
     // A reset that may not end the stopped holder waits beside the record:

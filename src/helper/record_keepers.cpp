@@ -22,9 +22,9 @@ bool onlyRootMayChange(const struct stat& info)
     return info.st_uid == 0 && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-std::string notTrusted(const std::string& path)
+std::string notTrusted(const std::string& path, std::string_view kind = "un file")
 {
-    return path + ": non è un file che solo root può modificare: solo root può azzerare il record";
+    return path + ": non è " + std::string(kind) + " che solo root può modificare: solo root può azzerare il record";
 }
 
 } // namespace
@@ -38,7 +38,7 @@ RecordKeepers readRecordKeepers(const std::string& path)
     if (::lstat(directory.c_str(), &info) != 0)
         return {};
     if (!S_ISDIR(info.st_mode) || !onlyRootMayChange(info))
-        return {std::nullopt, {}, notTrusted(directory)};
+        return {std::nullopt, {}, notTrusted(directory, "una cartella")};
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0)
         return errno == ENOENT ? RecordKeepers{} : RecordKeepers{std::nullopt, {}, notTrusted(path)};
