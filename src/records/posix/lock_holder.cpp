@@ -25,10 +25,19 @@ struct flock byteRange(short type, off_t byte)
     return range;
 }
 
+// A process that ends while its file is read fails the read (ESRCH), which
+// the stream keeps to itself: what was read, maybe nothing.
+std::string procText(pid_t pid, const char* file)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/" + file);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 bool isStopped(pid_t pid)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::string text = procText(pid, "stat");
     const std::size_t nameEnd = text.rfind(')'); // the command name may hold anything, ')' included
     return nameEnd != std::string::npos && nameEnd + 2 < text.size()
            && (text[nameEnd + 2] == 'T' || text[nameEnd + 2] == 't');
@@ -36,7 +45,7 @@ bool isStopped(pid_t pid)
 
 std::optional<uid_t> realUidOf(pid_t pid)
 {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::istringstream status(procText(pid, "status"));
     for (std::string line; std::getline(status, line);) {
         if (line.starts_with("Uid:")) {
             std::istringstream ids(line.substr(4));
