@@ -210,8 +210,8 @@
         <translation>neuer Rekord, später eingetragen</translation>
     </message>
     <message>
-        <source>azzeramento, da scrivere appena il record è libero</source>
-        <translation>Zurücksetzen, wird eingetragen, sobald der Rekord frei ist</translation>
+        <source>azzeramento in attesa</source>
+        <translation>Zurücksetzen, wartet</translation>
     </message>
 </context>
 <context>

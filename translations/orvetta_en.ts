@@ -210,8 +210,8 @@
         <translation>new record, written later</translation>
     </message>
     <message>
-        <source>azzeramento, da scrivere appena il record è libero</source>
-        <translation>reset, to be written as soon as the record is free</translation>
+        <source>azzeramento in attesa</source>
+        <translation>reset, waiting</translation>
     </message>
 </context>
 <context>

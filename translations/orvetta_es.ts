@@ -210,8 +210,8 @@
         <translation>nuevo récord, registrado más tarde</translation>
     </message>
     <message>
-        <source>azzeramento, da scrivere appena il record è libero</source>
-        <translation>puesta a cero, se escribirá en cuanto el récord esté libre</translation>
+        <source>azzeramento in attesa</source>
+        <translation>puesta a cero en espera</translation>
     </message>
 </context>
 <context>

@@ -210,8 +210,8 @@
         <translation>nouveau record, enregistré plus tard</translation>
     </message>
     <message>
-        <source>azzeramento, da scrivere appena il record è libero</source>
-        <translation>remise à zéro, à écrire dès que le record sera libre</translation>
+        <source>azzeramento in attesa</source>
+        <translation>remise à zéro en attente</translation>
     </message>
 </context>
 <context>

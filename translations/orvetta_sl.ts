@@ -210,8 +210,8 @@
         <translation>nov rekord, zapisan pozneje</translation>
     </message>
     <message>
-        <source>azzeramento, da scrivere appena il record è libero</source>
-        <translation>ponastavitev, zapisana bo, takoj ko bo rekord prost</translation>
+        <source>azzeramento in attesa</source>
+        <translation>ponastavitev na čakanju</translation>
     </message>
 </context>
 <context>

@@ -115,7 +115,7 @@ QString ResetForm::actionText(const QString& action) const
     if (action == QLatin1String("reset"))
         return tr("azzeramento");
     if (action == QLatin1String("waiting reset"))
-        return tr("azzeramento, da scrivere appena il record è libero");
+        return tr("azzeramento in attesa");
     if (const QRegularExpressionMatch match = ended.match(action); match.hasMatch())
         return tr("azzeramento: terminato il processo %1 di %2").arg(match.captured(1), match.captured(2));
     if (action.startsWith(failed))
