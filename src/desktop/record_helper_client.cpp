@@ -109,11 +109,11 @@ ResetReport resetThroughHelper(const QString& helper)
     if (!report.done)
         report.problem = answer.problem;
     for (const QByteArray& line : answer.output.split('\n'))
-        if (const auto said = parseResetReportLine(line.toStdString())) {
-            if (said->holder.gone)
-                report.ended.push_back(said->holder);
+        if (const auto holder = parseResetReportLine(line.toStdString())) {
+            if (holder->gone)
+                report.ended.push_back(*holder);
             else
-                report.waitsFor = said->holder;
+                report.waitsFor = holder;
         }
     return report;
 }

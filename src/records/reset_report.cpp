@@ -44,15 +44,13 @@ std::string waitingResetLine(const EndedHolder& holder)
     return std::string(waitingStart) + processOf(holder) + std::string(waitingEnd) + '\n';
 }
 
-std::optional<ResetReportLine> parseResetReportLine(std::string_view line)
+std::optional<EndedHolder> parseResetReportLine(std::string_view line)
 {
-    if (auto holder = holderBetween(line, endedStart, endedEnd)) {
-        holder->gone = true;
-        return ResetReportLine{*holder};
-    }
+    if (auto holder = holderBetween(line, endedStart, endedEnd))
+        return holder;
     if (auto holder = holderBetween(line, waitingStart, waitingEnd)) {
         holder->gone = false;
-        return ResetReportLine{*holder};
+        return holder;
     }
     return std::nullopt;
 }

@@ -15,11 +15,8 @@ std::string endedProcessLine(const EndedHolder& holder);
 // A holder the reset could not end, so that the reset waits beside the record.
 std::string waitingResetLine(const EndedHolder& holder);
 
-struct ResetReportLine {
-    EndedHolder holder; // gone: it was ended; otherwise the reset waits for it
-};
-
-// Either of the lines above, without its line end; nothing for any other.
-std::optional<ResetReportLine> parseResetReportLine(std::string_view line);
+// The holder either of the lines above names, without its line end: gone when
+// it was ended, otherwise the one the reset waits for; nothing for any other line.
+std::optional<EndedHolder> parseResetReportLine(std::string_view line);
 
 } // namespace orvetta
