@@ -38,11 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::putFile("fraprod.kept/user-" + std::to_string(4000 + i), fields['k'][i]);
 
     const std::vector<std::string>& arguments = fields['a'];
+    const bool root = fields.count('r') != 0;
     HelperCaller caller;
-    if (fields.count('r'))
-        caller.login = "root", caller.keepsRecord = true;
-    else
-        caller.uid = 4242, caller.login = "martina";
+    caller.uid = root ? 0 : 4242;
+    caller.login = root ? "root" : "martina";
+    caller.keepsRecord = root;
     const HelperReply reply = runRecordHelper(arguments, caller, fuzz::scratchDirectory(), fuzz::scratchOwner,
                                               [&] { return std::optional<std::string>(all('i')); });
 
