@@ -7,6 +7,8 @@
 
 #ifdef Q_OS_WIN
 #include "desktop/administrator_windows.h"
+#include "desktop/record_folder_windows.h"
+#include <cstring>
 #endif
 
 #include <QApplication>
@@ -25,6 +27,13 @@ const QString resetArgument = QStringLiteral("--reset");
 
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    // What the installers run: no window, the outcome on standard output.
+    if (argc == 2 && std::strcmp(argv[1], "/prepare-record") == 0) {
+        const QCoreApplication app(argc, argv);
+        return orvetta::prepareMachineRecord();
+    }
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvetta"));
     // The game ends itself: by its exit button, or when its window is closed.

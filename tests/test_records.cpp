@@ -5,7 +5,8 @@
 // go. On Windows: the record in the Windows directory that
 // GetWindowsDirectoryA names, as the installer lays it out there, read and
 // saved by the game without a file made beside it, and kept with the player
-// where the installer's files are missing.
+// where the installer's files are missing; and in the folder an
+// administrator's policy names instead, reached or not.
 #include "game_fixture.h"
 #include "record_layouts.h"
 
@@ -14,12 +15,15 @@
 #include <QProcess>
 
 #include <fstream>
+#include <optional>
 #include <random>
 #include <thread>
 
 #ifdef Q_OS_WIN
 #include "records/windows/record_files_windows.h"
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QStandardPaths>
 #else
 #include "helper/record_keepers.h"
@@ -59,9 +63,26 @@ const QStringList installedFiles{scoreFile, nameFile, QStringLiteral("fraprod.lo
 const QString unreadBox = QStringLiteral("Il record non si può leggere ora"),
               unsavedBox = QStringLiteral("Il tuo record di 13 punti, a nome Bea, non è stato registrato");
 
+// The record folder an administrator's policy names, for as long as it lives.
+class RecordFolderPolicy {
+public:
+    explicit RecordFolderPolicy(const QString& value) { policy_.setValue(name_, value); }
+    ~RecordFolderPolicy() { policy_.remove(name_); }
+    RecordFolderPolicy(const RecordFolderPolicy&) = delete;
+    RecordFolderPolicy& operator=(const RecordFolderPolicy&) = delete;
+
+private:
+    QSettings policy_{QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\Orvetta"), QSettings::NativeFormat};
+    const QString name_ = QStringLiteral("RecordFolder");
+};
+
+// Where the installed game keeps the record: the Windows directory, or the
+// folder a test's policy names.
+QString recordFolder;
+
 QString windowsFile(const QString& name)
 {
-    return WindowsRecordFiles::machineDirectory() + QLatin1Char('\\') + name;
+    return (recordFolder.isEmpty() ? WindowsRecordFiles::machineDirectory() : recordFolder) + QLatin1Char('\\') + name;
 }
 
 QByteArray bytesOf(const QString& path)
@@ -337,6 +358,57 @@ private slots:
         QDir(own).removeRecursively();
     }
 
+    // The folder of the administrator's policy holds the record instead of
+    // the Windows directory, which stays as it was: its files are made where
+    // missing and kept where present. A folder that cannot be reached (a
+    // server down, a value that names no folder) costs nobody their game: the
+    // player is told once, plays, and learns that a record was not saved.
+    void theRecordFolderOfThePolicy_data()
+    {
+        QTest::addColumn<QString>("value");  // %1: the folder
+        QTest::addColumn<QString>("folder"); // "installed", "empty" or "gone"
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("reached");
+        QTest::newRow("the installer's files, as pasted from Explorer, with a backslash")
+            << QStringLiteral("\"%1\\\"") << QStringLiteral("installed") << QStringLiteral("12\r\nOld\r\n") << true;
+        QTest::newRow("an empty folder") << QStringLiteral("%1") << QStringLiteral("empty") << QString() << true;
+        QTest::newRow("a server that is down") << QStringLiteral("%1") << QStringLiteral("gone") << QString() << false;
+        QTest::newRow("a folder named without its drive")
+            << QStringLiteral("Orvetta") << QStringLiteral("empty") << QString() << false;
+    }
+    void theRecordFolderOfThePolicy()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, folder);
+        QFETCH(QString, shown);
+        QFETCH(bool, reached);
+        install("7\r\n", "Windows\r\n");
+        QTemporaryDir made;
+        recordFolder = QDir::toNativeSeparators(made.path());
+        const auto back = qScopeGuard([] { recordFolder.clear(); });
+        if (folder == QStringLiteral("installed"))
+            install("12\r\n", "Old\r\n");
+        else if (folder == QStringLiteral("gone"))
+            QVERIFY(made.remove());
+        const RecordFolderPolicy policy(QString(value).replace(QStringLiteral("%1"), recordFolder));
+        Game game(QStringLiteral("Bea"), false);
+        game.platform.machineRecord = true;
+        game.tavola->Show();
+        QCOMPARE(game.w().lblpunti->caption() + game.w().lblnome->caption(), shown);
+        const QStringList told = game.platform.log.filter("box: " + unreadBox);
+        QVERIFY2(told.size() == (reached ? 0 : 1)
+                     && (reached || told[0].contains(QString(value).replace(QStringLiteral("%1"), recordFolder))),
+                 qPrintable(game.platform.log.join(QLatin1Char('\n'))));
+        game.quitWithScore(13);
+        QCOMPARE(game.platform.exitStatus, reached ? EXIT_SUCCESS : EXIT_FAILURE);
+        QCOMPARE(game.platform.log.filter("box: " + unsavedBox).size(), reached ? 0 : 1);
+        QCOMPARE(bytesOf(windowsFile(scoreFile)) + bytesOf(windowsFile(nameFile)),
+                 reached ? QByteArray("13\r\nBea\r\n") : QByteArray("<missing><missing>"));
+        QCOMPARE(QDir(recordFolder).entryList(QDir::Files).size(), reached ? installedFiles.size() : 0);
+        recordFolder.clear();
+        QCOMPARE(bytesOf(windowsFile(scoreFile)) + bytesOf(windowsFile(nameFile)), QByteArray("7\r\nWindows\r\n"));
+    }
+
     // A record file that another program holds open, as a pupil's editor, a
     // scanner or a backup does, or that a pupil made read-only: the installed
     // game neither ends for it nor turns to a record of the player's own. Held
@@ -349,16 +421,22 @@ private slots:
         QTest::addColumn<QStringList>("held"); // the sharing and for how many ms; none: made read-only
         QTest::addColumn<bool>("atStartUp"); // from before start-up, let go before quitting; else from before quitting
         QTest::addColumn<QString>("told");   // how the box that names the file begins; none if empty
+        QTest::addColumn<bool>("inPolicyFolder"); // else in the Windows directory
         const QStringList forGood{QStringLiteral("none"), QStringLiteral("60000")}, none;
         const QString lock = QStringLiteral("fraprod.lock");
-        QTest::newRow("the score, sharing nothing, at start-up") << scoreFile << forGood << true << unreadBox;
-        QTest::newRow("the lock, sharing nothing, at start-up") << lock << forGood << true << QString();
-        QTest::newRow("the holder, read-only") << nameFile << none << true << QString();
-        QTest::newRow("the lock, read-only") << lock << none << false << QString();
+        QTest::newRow("the score, sharing nothing, at start-up") << scoreFile << forGood << true << unreadBox << false;
+        QTest::newRow("the lock, sharing nothing, at start-up") << lock << forGood << true << QString() << false;
+        QTest::newRow("the holder, read-only") << nameFile << none << true << QString() << false;
+        QTest::newRow("the lock, read-only") << lock << none << false << QString() << false;
         QTest::newRow("the holder, as a document is open, for a second")
-            << nameFile << QStringList{QStringLiteral("read"), QStringLiteral("1000")} << false << QString();
+            << nameFile << QStringList{QStringLiteral("read"), QStringLiteral("1000")} << false << QString() << false;
         QTest::newRow("the journal, sharing nothing, for good")
-            << QStringLiteral("fraprod.journal") << forGood << false << unsavedBox;
+            << QStringLiteral("fraprod.journal") << forGood << false << unsavedBox << false;
+        QTest::newRow("the policy's folder: the score, sharing nothing, at start-up")
+            << scoreFile << forGood << true << unreadBox << true;
+        QTest::newRow("the policy's folder: the holder, read-only") << nameFile << none << true << QString() << true;
+        QTest::newRow("the policy's folder: the journal, sharing nothing, for good")
+            << QStringLiteral("fraprod.journal") << forGood << false << unsavedBox << true;
     }
     void heldOrReadOnlyFiles()
     {
@@ -366,6 +444,12 @@ private slots:
         QFETCH(QStringList, held);
         QFETCH(bool, atStartUp);
         QFETCH(QString, told);
+        QFETCH(bool, inPolicyFolder);
+        QTemporaryDir folder;
+        std::optional<RecordFolderPolicy> policy;
+        if (inPolicyFolder)
+            policy.emplace(recordFolder = QDir::toNativeSeparators(folder.path()));
+        const auto back = qScopeGuard([] { recordFolder.clear(); });
         install("12\r\n", "Old\r\n");
         const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir(own).removeRecursively();

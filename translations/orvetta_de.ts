@@ -152,6 +152,14 @@
         <source>è aperto in un altro programma</source>
         <translation>ist in einem anderen Programm geöffnet</translation>
     </message>
+    <message>
+        <source>non è il percorso completo di una cartella (RecordFolder)</source>
+        <translation>ist nicht der vollständige Pfad eines Ordners (RecordFolder)</translation>
+    </message>
+    <message>
+        <source>la cartella del record non si raggiunge</source>
+        <translation>der Ordner des Rekords ist nicht erreichbar</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetForm</name>

@@ -152,6 +152,14 @@
         <source>è aperto in un altro programma</source>
         <translation>is open in another program</translation>
     </message>
+    <message>
+        <source>non è il percorso completo di una cartella (RecordFolder)</source>
+        <translation>is not the full path of a folder (RecordFolder)</translation>
+    </message>
+    <message>
+        <source>la cartella del record non si raggiunge</source>
+        <translation>the record&apos;s folder cannot be reached</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetForm</name>

@@ -152,6 +152,14 @@
         <source>è aperto in un altro programma</source>
         <translation>está abierto en otro programa</translation>
     </message>
+    <message>
+        <source>non è il percorso completo di una cartella (RecordFolder)</source>
+        <translation>no es la ruta completa de una carpeta (RecordFolder)</translation>
+    </message>
+    <message>
+        <source>la cartella del record non si raggiunge</source>
+        <translation>no se puede acceder a la carpeta del récord</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetForm</name>

@@ -152,6 +152,14 @@
         <source>è aperto in un altro programma</source>
         <translation>est ouvert dans un autre programme</translation>
     </message>
+    <message>
+        <source>non è il percorso completo di una cartella (RecordFolder)</source>
+        <translation>n&apos;est pas le chemin complet d&apos;un dossier (RecordFolder)</translation>
+    </message>
+    <message>
+        <source>la cartella del record non si raggiunge</source>
+        <translation>le dossier du record est injoignable</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetForm</name>

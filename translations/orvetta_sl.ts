@@ -152,6 +152,14 @@
         <source>è aperto in un altro programma</source>
         <translation>je odprta v drugem programu</translation>
     </message>
+    <message>
+        <source>non è il percorso completo di una cartella (RecordFolder)</source>
+        <translation>ni celotna pot do mape (RecordFolder)</translation>
+    </message>
+    <message>
+        <source>la cartella del record non si raggiunge</source>
+        <translation>mapa rekorda ni dosegljiva</translation>
+    </message>
 </context>
 <context>
     <name>orvetta::ResetForm</name>

@@ -8,6 +8,7 @@
 
 #ifdef Q_OS_WIN
 #include "desktop/administrator_windows.h"
+#include "desktop/record_folder_windows.h"
 #include "records/windows/record_files_windows.h"
 #else
 #include "records/posix/own_record_files.h"
@@ -66,7 +67,7 @@ std::unique_ptr<RecordFiles> recordFilesIn(const QString& directory, [[maybe_unu
 {
 #ifdef Q_OS_WIN
     using Layout = WindowsRecordFiles::Layout;
-    return std::make_unique<WindowsRecordFiles>(directory, prepared ? Layout::Prepared : Layout::Own);
+    return std::make_unique<WindowsRecordFiles>(directory, prepared ? Layout::Prepared : Layout::MadeOnFirstUse);
 #else
     return std::make_unique<OwnRecordFiles>(QFile::encodeName(directory).toStdString());
 #endif
@@ -142,7 +143,8 @@ void DesktopPlatform::useHelper(const QString& helper)
 FileResult<QString> DesktopPlatform::useOwnDirectory(const QString& directory)
 {
     recordDirectory_ = directory;
-    preparedRecord_ = false;
+    preparedRecord_ = sharedRecord_ = false;
+    outOfReach_ = {};
     helper_.clear();
     return {directory, {}};
 }
@@ -150,6 +152,18 @@ FileResult<QString> DesktopPlatform::useOwnDirectory(const QString& directory)
 #ifdef Q_OS_WIN
 FileResult<QString> DesktopPlatform::recordDirectory()
 {
+    // The administrator's folder, where the game makes the record's files:
+    // a lab's PCs share it, a restore tool spares it.
+    if (const std::optional<QString> folder = recordFolderPolicy()) {
+        const FileResult<QString> found = useOwnDirectory(*folder);
+        sharedRecord_ = true;
+        if (!isCompleteFolderPath(*folder))
+            outOfReach_ = {*folder,
+                           QCoreApplication::translate("orvetta::RecordProblem",
+                                                       "non è il percorso completo di una cartella (RecordFolder)"),
+                           true};
+        return found;
+    }
     const QString windows = WindowsRecordFiles::machineDirectory();
     // The installer makes the record's files in the Windows directory and lets
     // every player change them, but a standard user may create nothing there:
@@ -168,7 +182,7 @@ FileResult<QString> DesktopPlatform::recordDirectory()
     if (!choice.path)
         return {std::nullopt, {QStringLiteral("GetWindowsDirectoryA"), choice.failure}};
     const FileResult<QString> found = useOwnDirectory(*choice.path);
-    preparedRecord_ = machineWide.usable;
+    preparedRecord_ = sharedRecord_ = machineWide.usable;
     return found;
 }
 
@@ -222,6 +236,8 @@ FileOutcome DesktopPlatform::openRecord()
 {
     if (!helper_.isEmpty())
         return {}; // the helper read the record when it was found
+    if (!outOfReach_.path.isEmpty())
+        return {false, outOfReach_};
     auto files = recordFilesIn(recordDirectory_, preparedRecord_);
     const StoreResult<RecordPair> record = readRecord(*files);
     if (!record)
@@ -248,6 +264,8 @@ FileResult<SaveVerdict> DesktopPlatform::saveRecord(const QString& score, const 
     const QByteArray scoreBytes = score.toLocal8Bit(), holderBytes = QString::fromUtf8(plainHolder).toLocal8Bit();
     if (!helper_.isEmpty())
         return saveThroughHelper(helper_, scoreBytes, holderBytes);
+    if (!outOfReach_.path.isEmpty())
+        return {std::nullopt, outOfReach_};
     auto files = recordFilesIn(recordDirectory_, preparedRecord_);
     // The player's own record keeps no history of who saved it.
     const StoreResult<SaveVerdict> saved =
@@ -263,8 +281,8 @@ FileResult<RecordKeeping> DesktopPlatform::recordKeeping()
     if (!helper_.isEmpty())
         return keepingThroughHelper(helper_);
 #ifdef Q_OS_WIN
-    // Every player may change the installer's files, and only an administrator may empty them from here.
-    if (preparedRecord_ && !isAdministrator())
+    // Every player may change the record's files, and only an administrator may empty them from here.
+    if (sharedRecord_ && !isAdministrator())
         return {
             RecordKeeping{false, tr("Il record lo può azzerare solo un amministratore del computer."), std::nullopt},
             {}};
@@ -276,6 +294,8 @@ ResetReport DesktopPlatform::resetRecord()
 {
     if (!helper_.isEmpty())
         return resetThroughHelper(helper_);
+    if (!outOfReach_.path.isEmpty())
+        return {false, outOfReach_, {}, std::nullopt};
     auto files = recordFilesIn(recordDirectory_, preparedRecord_);
     const ResetOutcome reset = orvetta::resetRecord(*files, {});
     return {!reset.problem, reset.problem ? fileProblem(reset.problem) : FileProblem{}, reset.ended, reset.waitsFor};
@@ -283,10 +303,10 @@ ResetReport DesktopPlatform::resetRecord()
 
 FileProblem DesktopPlatform::recordProblem(const StoreProblem& problem) const
 {
-    // Every player may write the installer's files: nothing a pupil does to
-    // them may end anyone's game.
+    // Every player may write the shared record's files, and a lab's server
+    // may be down: nothing a pupil or the network does may end anyone's game.
     FileProblem shown = fileProblem(problem);
-    shown.outOfReachForNow = preparedRecord_;
+    shown.outOfReachForNow = sharedRecord_;
     return shown;
 }
 

@@ -11,7 +11,8 @@
 namespace orvetta {
 
 // The record files the game itself reads and writes: on Windows those the
-// installer prepared, or the player's own; elsewhere always the player's own,
+// installer prepared, or those made on first use (the player's own, the
+// policy's folder); elsewhere always the player's own,
 // created readable by every player and replaced by rename. Public for the
 // tests, which save as the game does.
 std::unique_ptr<RecordFiles> recordFilesIn(const QString& directory, bool prepared);
@@ -56,6 +57,10 @@ private:
     QString recordDirectory_;
     // Files the installer made, which the game may change but not create.
     bool preparedRecord_ = false;
+    // Every player's record, in the Windows directory or the policy's folder.
+    bool sharedRecord_ = false;
+    // Why the policy's folder cannot be used at all.
+    FileProblem outOfReach_;
     // The installed record helper, when it reads and writes the record.
     QString helper_;
     RecordPair record_;

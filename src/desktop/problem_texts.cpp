@@ -30,6 +30,7 @@ constexpr char context[] = "orvetta::RecordProblem";
     QT_TRANSLATE_NOOP("orvetta::RecordProblem", "il nome non si può leggere"),
     QT_TRANSLATE_NOOP("orvetta::RecordProblem", "manca (lo prepara il programma d'installazione)"),
     QT_TRANSLATE_NOOP("orvetta::RecordProblem", "è aperto in un altro programma"),
+    QT_TRANSLATE_NOOP("orvetta::RecordProblem", "la cartella del record non si raggiunge"),
 };
 
 } // namespace

@@ -76,6 +76,32 @@ bool clearReadOnly(const QString& path)
            && SetFileAttributesW(name, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
 }
 
+// Why `path` could not be opened, from the error Windows gave.
+StoreProblem openingProblem(const QString& path, DWORD error, bool createWhenMissing)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_NETNAME_DELETED:
+    case ERROR_NETWORK_UNREACHABLE:
+    case ERROR_UNEXP_NET_ERR:
+        // A file that may be made is missing only with its folder: a server
+        // that is down, a share that is gone, a drive not there.
+        if (createWhenMissing)
+            return problemAt(path, QStringLiteral("la cartella del record non si raggiunge: ") + lastError(),
+                             StoreFailure::Unusable);
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return problemAt(path, QStringLiteral("manca (lo prepara il programma d'installazione)"),
+                             StoreFailure::Unusable);
+        break;
+    case ERROR_SHARING_VIOLATION: return problemAt(path, heldReason(path), StoreFailure::Busy);
+    default: break;
+    }
+    return problemAt(path, lastError(), StoreFailure::Unusable);
+}
+
 // A handle on a plain file of its own at path, never on what a link or
 // junction there points to. A file another program holds open is waited for
 // a while; a read-only one is made writable again.
@@ -102,11 +128,7 @@ public:
         }
         if (handle_ == INVALID_HANDLE_VALUE) {
             SetLastError(error);
-            const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-            problem_ = missing ? problemAt(path, QStringLiteral("manca (lo prepara il programma d'installazione)"),
-                                           StoreFailure::Unusable)
-                       : error == ERROR_SHARING_VIOLATION ? problemAt(path, heldReason(path), StoreFailure::Busy)
-                                                          : problemAt(path, lastError(), StoreFailure::Unusable);
+            problem_ = openingProblem(path, error, createWhenMissing);
             return;
         }
         BY_HANDLE_FILE_INFORMATION info = {};
@@ -221,7 +243,7 @@ StoreProblem WindowsRecordFiles::lock(std::chrono::milliseconds wait)
 {
     unlock();
     const QString path = pathOf(lockFileName);
-    FileHandle file(path, GENERIC_READ | GENERIC_WRITE, layout_ == Layout::Own);
+    FileHandle file(path, GENERIC_READ | GENERIC_WRITE, layout_ == Layout::MadeOnFirstUse);
     if (file.problem())
         return file.problem();
     QElapsedTimer waited;
@@ -251,7 +273,7 @@ void WindowsRecordFiles::unlock()
 StoreResult<std::string> WindowsRecordFiles::read(StoreFile file)
 {
     const QString path = pathOf(file);
-    FileHandle content(path, GENERIC_READ, layout_ == Layout::Own);
+    FileHandle content(path, GENERIC_READ, layout_ == Layout::MadeOnFirstUse);
     if (content.problem())
         return {std::nullopt, content.problem()};
     StoreResult<std::string> bytes = content.readAll(maxRecordFileBytes);
@@ -266,7 +288,7 @@ StoreResult<std::string> WindowsRecordFiles::read(StoreFile file)
 
 StoreProblem WindowsRecordFiles::write(StoreFile file, const std::string& bytes)
 {
-    FileHandle content(pathOf(file), GENERIC_WRITE, layout_ == Layout::Own);
+    FileHandle content(pathOf(file), GENERIC_WRITE, layout_ == Layout::MadeOnFirstUse);
     if (content.problem())
         return content.problem();
     return content.replaceWith(bytes);

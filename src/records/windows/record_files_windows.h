@@ -19,11 +19,12 @@ namespace orvetta {
 //
 // Prepared (the Windows directory): the installer has made every file and
 // lets every player change them, but a standard user may create nothing
-// there, so a missing file is a fault. Own (the player's data directory):
-// missing files are created.
+// there, so a missing file is a fault. MadeOnFirstUse (the player's data
+// directory, or the folder the administrator's policy names): missing files
+// are made, the folder never.
 class WindowsRecordFiles : public RecordFiles {
 public:
-    enum class Layout { Prepared, Own };
+    enum class Layout { Prepared, MadeOnFirstUse };
 
     WindowsRecordFiles(QString directory, Layout layout);
     ~WindowsRecordFiles() override;
