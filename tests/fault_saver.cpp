@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saves records the way the game does, for the fault tests.
 //   fault_saver save DIR LAYOUT FIRST [COUNT]  saves FIRST, FIRST+1, ... (COUNT of them, else until killed)
-//   fault_saver game SCORE NAME                finds, reads and saves the record as the game does
+//   fault_saver game SCORE NAME [GO]           finds, reads and saves the record as the game does;
+//                                              given GO, says "ready" once it has read it and
+//                                              saves once the file GO is there, as games quit at once
 //   fault_saver hold DIR [barge]               takes the lock of DIR's protected files and stops
 //                                              itself (POSIX); barging, whether or not a reset
 //                                              keeps others out, as a save that looked just
@@ -13,6 +15,8 @@
 #include "record_layouts.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QThread>
 
 #ifndef _WIN32
 #include "records/posix/lock_holder.h"
@@ -54,6 +58,12 @@ int playGame(int argc, char* argv[])
     DesktopPlatform platform;
     const FileResult<QString> directory = platform.recordDirectory();
     const FileOutcome opened = directory ? platform.openRecord() : FileOutcome{false, directory.problem};
+    if (argc == 5) {
+        std::puts("ready");
+        std::fflush(stdout);
+        while (!QFile::exists(QString::fromLocal8Bit(argv[4])))
+            QThread::msleep(1);
+    }
     const FileResult<SaveVerdict> saved =
         opened ? platform.saveRecord(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]))
                : FileResult<SaveVerdict>{std::nullopt, opened.problem};
@@ -109,7 +119,7 @@ int main(int argc, char* argv[])
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "save" && (argc == 5 || argc == 6))
         return saveMany(argv[2], argv[3], std::stoll(argv[4]), argc == 6 ? std::stoll(argv[5]) : -1);
-    if (mode == "game" && argc == 4)
+    if (mode == "game" && (argc == 4 || argc == 5))
         return playGame(argc, argv);
 #ifndef _WIN32
     if (mode == "hold" && (argc == 3 || (argc == 4 && argv[3] == std::string("barge"))))
@@ -118,7 +128,7 @@ int main(int argc, char* argv[])
     if (mode == "hold-file" && argc == 5)
         return holdFile(argv[2], argv[3], std::stoi(argv[4]));
 #endif
-    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME | hold DIR [barge] | hold-file "
+    std::fputs("usage: fault_saver save DIR LAYOUT FIRST [COUNT] | game SCORE NAME [GO] | hold DIR [barge] | hold-file "
                "PATH none|read MS\n",
                stderr);
     return 64;
