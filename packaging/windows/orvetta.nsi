@@ -1,19 +1,22 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ; Orvetta's installer for 64-bit Windows. makensis is given VERSION (x.y.z),
-; PROGRAM (orvetta.exe), ICON, LICENCE and OUTFILE.
+; PROGRAM (orvetta.exe), ICON, LICENCE, POLICY (the Group Policy template's
+; folder) and OUTFILE.
 ;
 ; The record lives where the game was always meant to keep it: fraprod.txt
 ; and fraprod1.txt in the Windows directory, one record for every player of
-; the machine. A standard user may create nothing there, so the installer,
-; as administrator, makes every file the game needs (the pair, kept byte for
-; byte where an older game left it, the lock and the journal of a save in
-; progress) and lets the group Users read and write those four files and
-; nothing else. Uninstalling keeps the record.
+; the machine; or in the folder the machine policy RecordFolder names. A
+; standard user may create nothing in the Windows directory, so the
+; installer, as administrator, has orvetta.exe /prepare-record make every
+; file the game needs (the pair, kept byte for byte where an older game left
+; it, the lock and the journal of a save in progress) and let the group
+; Users read and write those four files and nothing else. Uninstalling keeps
+; the record.
 ;
 ; Exit codes, for deployment scripts (/S shows no box and says it so):
 ;   0 installed; 1 cancelled; 2 stopped part way (a file that could not be
 ;   written or given its rights); 3 nothing installed, a folder in the
-;   Windows directory has the name of a record file; 5 nothing installed,
+;   record's folder has the name of a record file; 5 nothing installed,
 ;   not run as administrator; 6 nothing installed or removed, Orvetta is
 ;   running from the folder (a game, or the reset of the record).
 
@@ -26,8 +29,6 @@ SetCompressor /SOLID lzma
 !include "FileFunc.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvetta"
-; The local group Users, by its well-known SID: its name is translated.
-!define USERS_SID "*S-1-5-32-545"
 
 Name "Orvetta"
 OutFile "${OUTFILE}"
@@ -58,16 +59,6 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Italian"
 
-; Stops before anything is installed when $WINDIR\<name> is a folder, where
-; the game needs a file of its own.
-!macro RefuseFolderAt name
-  ${If} ${FileExists} "$WINDIR\${name}\*.*"
-    MessageBox MB_ICONSTOP|MB_OK "$WINDIR\${name} è una cartella, ma Orvetta vi deve tenere un file del record.$\n$\nSpostala o rinominala, poi installa di nuovo. Non è stato installato nulla." /SD IDOK
-    SetErrorLevel 3
-    Quit
-  ${EndIf}
-!macroend
-
 Function .onInit
   UserInfo::GetAccountType
   Pop $0
@@ -76,10 +67,6 @@ Function .onInit
     SetErrorLevel 5
     Quit
   ${EndIf}
-  !insertmacro RefuseFolderAt "fraprod.txt"
-  !insertmacro RefuseFolderAt "fraprod1.txt"
-  !insertmacro RefuseFolderAt "fraprod.lock"
-  !insertmacro RefuseFolderAt "fraprod.journal"
   SetShellVarContext all
 FunctionEnd
 
@@ -112,39 +99,38 @@ Function un.onInit
   Call un.RefuseWhileRunning
 FunctionEnd
 
-; Makes $WINDIR\<name> when it is missing (a file already there is kept as it
-; is) and lets Users read and write it.
-!macro PrepareRecordFile name
-  ${IfNot} ${FileExists} "$WINDIR\${name}"
-    ClearErrors
-    FileOpen $0 "$WINDIR\${name}" w
-    FileClose $0
-    ${If} ${Errors}
-      Abort "Non si può creare $WINDIR\${name}."
-    ${EndIf}
-  ${EndIf}
-  ; A read-only attribute, which a pupil may set, would keep every game out.
-  SetFileAttributes "$WINDIR\${name}" NORMAL
-  ; Read and write, not delete: a pupil may change the record, as with the
-  ; original game, but cannot take it away from the others.
-  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$WINDIR\${name}" /grant ${USERS_SID}:(R,W)'
+; The record's files, made ready for every player by the program itself,
+; where the game will look for them; before anything is installed, so that
+; a record that cannot be prepared leaves no program behind.
+Function PrepareRecord
+  InitPluginsDir
+  File "/oname=$PLUGINSDIR\orvetta.exe" "${PROGRAM}"
+  nsExec::ExecToLog '"$PLUGINSDIR\orvetta.exe" /prepare-record'
   Pop $0
-  ${If} $0 != 0
-    Abort "Non si possono dare agli utenti i diritti su $WINDIR\${name} (icacls: $0)."
+  ${If} $0 == 3
+    MessageBox MB_ICONSTOP|MB_OK "Nella cartella del record c'è una cartella con il nome di un file del record (il nome è nei dettagli).$\n$\nSpostala o rinominala, poi installa di nuovo. Non è stato installato nulla." /SD IDOK
+    SetErrorLevel 3
+    Quit
+  ${ElseIf} $0 != 0
+    Abort "Il record non si può preparare (orvetta.exe /prepare-record: $0)."
   ${EndIf}
-!macroend
+FunctionEnd
 
 Section "Orvetta"
   Call RefuseWhileRunning
-  ; The record first: where it cannot be prepared, no program is left behind.
-  !insertmacro PrepareRecordFile "fraprod.txt"
-  !insertmacro PrepareRecordFile "fraprod1.txt"
-  !insertmacro PrepareRecordFile "fraprod.lock"
-  !insertmacro PrepareRecordFile "fraprod.journal"
+  Call PrepareRecord
 
   SetOutPath "$INSTDIR"
   File "/oname=orvetta.exe" "${PROGRAM}"
   File "/oname=COPYING.txt" "${LICENCE}"
+  ; For the administrator to copy into PolicyDefinitions or the central store.
+  SetOutPath "$INSTDIR\PolicyDefinitions"
+  File "${POLICY}\orvetta.admx"
+  SetOutPath "$INSTDIR\PolicyDefinitions\en-US"
+  File "${POLICY}\en-US\orvetta.adml"
+  SetOutPath "$INSTDIR\PolicyDefinitions\it-IT"
+  File "${POLICY}\it-IT\orvetta.adml"
+  SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Orvetta.lnk" "$INSTDIR\orvetta.exe"
   ; For teachers: the game asks for an administrator's rights before the reset.
@@ -170,6 +156,12 @@ Section "Uninstall"
   Delete "$INSTDIR\orvetta.exe"
   Delete "$INSTDIR\COPYING.txt"
   Delete "$INSTDIR\uninstall.exe"
+  Delete "$INSTDIR\PolicyDefinitions\en-US\orvetta.adml"
+  Delete "$INSTDIR\PolicyDefinitions\it-IT\orvetta.adml"
+  Delete "$INSTDIR\PolicyDefinitions\orvetta.admx"
+  RMDir "$INSTDIR\PolicyDefinitions\en-US"
+  RMDir "$INSTDIR\PolicyDefinitions\it-IT"
+  RMDir "$INSTDIR\PolicyDefinitions"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
