@@ -15,6 +15,8 @@ inline constexpr std::string_view holderFileName = "fraprod1.txt";
 // Beside the pair: the lock every access takes, and a save in progress.
 inline constexpr std::string_view lockFileName = "fraprod.lock";
 inline constexpr std::string_view journalFileName = "fraprod.journal";
+// Every file of a record directory, as an installer makes them.
+inline constexpr std::string_view recordFileNames[] = {scoreFileName, holderFileName, lockFileName, journalFileName};
 
 inline constexpr int maxRecordScore = 32767;
 // Far beyond any typed name, and small enough that a record file always reads back.

@@ -21,11 +21,6 @@ StoreProblem problemAt(const QString& path, const QString& reason, StoreFailure 
     return {path.toLocal8Bit().toStdString(), reason.toStdString(), kind};
 }
 
-QString lastError()
-{
-    return qt_error_string(static_cast<int>(GetLastError())).trimmed();
-}
-
 // Another program's open file, as a scanner, a backup or a pupil's editor
 // holds it, is let go within moments, or never.
 constexpr qint64 heldFileWaitMs = 3000;
@@ -64,16 +59,6 @@ QString heldReason(const QString& path)
     const QString reason = QStringLiteral("è aperto in un altro programma");
     const QStringList holders = programsHolding(path);
     return holders.isEmpty() ? reason : reason + QStringLiteral(": ") + holders.join(QStringLiteral(", "));
-}
-
-// A read-only attribute, which anyone who may write the file may set, is
-// taken off again; whether it was.
-bool clearReadOnly(const QString& path)
-{
-    const auto name = reinterpret_cast<LPCWSTR>(path.utf16());
-    const DWORD attributes = GetFileAttributesW(name);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0
-           && SetFileAttributesW(name, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
 }
 
 // Why `path` could not be opened, from the error Windows gave.
@@ -187,9 +172,20 @@ private:
     long long size_ = 0;
 };
 
-constexpr std::string_view preparedFiles[] = {scoreFileName, holderFileName, lockFileName, journalFileName};
-
 } // namespace
+
+QString lastError()
+{
+    return qt_error_string(static_cast<int>(GetLastError())).trimmed();
+}
+
+bool clearReadOnly(const QString& path)
+{
+    const auto name = reinterpret_cast<LPCWSTR>(path.utf16());
+    const DWORD attributes = GetFileAttributesW(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0
+           && SetFileAttributesW(name, attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+}
 
 QString WindowsRecordFiles::machineDirectory()
 {
@@ -229,7 +225,7 @@ QString WindowsRecordFiles::pathOf(StoreFile file) const
 StoreProblem WindowsRecordFiles::checkPrepared(const QString& directory)
 {
     const WindowsRecordFiles files(directory, Layout::Prepared);
-    for (const std::string_view name : preparedFiles) {
+    for (const std::string_view name : recordFileNames) {
         const QString path = files.pathOf(name);
         const DWORD attributes = GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()));
         if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)

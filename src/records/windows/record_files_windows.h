@@ -22,6 +22,12 @@ namespace orvetta {
 // there, so a missing file is a fault. MadeOnFirstUse (the player's data
 // directory, or the folder the administrator's policy names): missing files
 // are made, the folder never.
+// What Windows said of the last call that failed, as a reason.
+QString lastError();
+// A read-only attribute, which anyone who may write the file may set, is
+// taken off again; whether it was.
+bool clearReadOnly(const QString& path);
+
 class WindowsRecordFiles : public RecordFiles {
 public:
     enum class Layout { Prepared, MadeOnFirstUse };

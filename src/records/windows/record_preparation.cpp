@@ -2,6 +2,7 @@
 #include "records/windows/record_preparation.h"
 
 #include "records/record_lines.h"
+#include "records/windows/record_files_windows.h"
 
 #include <QDir>
 
@@ -9,13 +10,6 @@
 
 namespace orvetta {
 namespace {
-
-constexpr std::string_view recordFiles[] = {scoreFileName, holderFileName, lockFileName, journalFileName};
-
-QString lastError()
-{
-    return qt_error_string(static_cast<int>(GetLastError())).trimmed();
-}
 
 LPCWSTR wide(const QString& text)
 {
@@ -54,7 +48,7 @@ RecordPreparation prepareRecordFiles(const QString& directory)
 {
     RecordPreparation done;
     QStringList paths;
-    for (const std::string_view name : recordFiles)
+    for (const std::string_view name : recordFileNames)
         paths << QDir::toNativeSeparators(directory) + QLatin1Char('\\')
                      + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
     // Checked before anything is made, so that nothing is left half done.
@@ -82,9 +76,7 @@ RecordPreparation prepareRecordFiles(const QString& directory)
             return done;
         }
         // A read-only attribute, which a pupil may set, would keep every game out.
-        const DWORD attributes = GetFileAttributesW(wide(path));
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-            SetFileAttributesW(wide(path), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+        clearReadOnly(path);
         // Users by its well-known SID: its name is translated.
         const long granted = run(QStringLiteral("\"%1\" \"%2\" /grant *S-1-5-32-545:(R,W)").arg(icacls, path));
         if (granted != 0) {
